@@ -1,0 +1,46 @@
+#!/bin/sh
+# Runs a command against a virtual X display of its own: Xvfb on a free display number and,
+# with --wm, the openbox window manager. Both are torn down when the command ends.
+#   run_with_display.sh [--wm] [--no-glx] command [args...]
+set -u
+with_wm=0
+xvfb_extra=""
+while [ $# -gt 0 ]; do
+  case "$1" in
+    --wm) with_wm=1; shift ;;
+    --no-glx) xvfb_extra="-extension GLX"; shift ;;
+    *) break ;;
+  esac
+done
+
+workdir=$(mktemp -d)
+trap 'kill $wm_pid $xvfb_pid 2>/dev/null; wait 2>/dev/null; rm -rf "$workdir"' EXIT INT TERM
+wm_pid=""
+# -displayfd picks a free display number and writes it once the server accepts connections.
+# shellcheck disable=SC2086
+Xvfb -displayfd 3 -screen 0 1920x1200x24 -nolisten tcp $xvfb_extra 3>"$workdir/display" \
+  >"$workdir/xvfb.log" 2>&1 &
+xvfb_pid=$!
+for _ in $(seq 100); do
+  [ -s "$workdir/display" ] && break
+  sleep 0.05
+done
+if [ ! -s "$workdir/display" ]; then
+  echo "Xvfb did not start:" >&2; cat "$workdir/xvfb.log" >&2; exit 1
+fi
+DISPLAY=":$(cat "$workdir/display")"
+export DISPLAY
+
+if [ "$with_wm" = 1 ]; then
+  openbox --sm-disable >"$workdir/wm.log" 2>&1 &
+  wm_pid=$!
+  # openbox takes the root window's _NET_SUPPORTING_WM_CHECK once it manages the screen.
+  for _ in $(seq 100); do
+    xprop -root _NET_SUPPORTING_WM_CHECK 2>/dev/null | grep -q 'window id' && break
+    sleep 0.05
+  done
+fi
+
+"$@"
+status=$?
+exit $status
