@@ -1,0 +1,8 @@
+#!/bin/sh
+# Sets up, builds and runs the whole test suite.
+set -eu
+cd "$(dirname "$0")/.."
+scripts/setup.sh
+cmake -S . -B build -DCMAKE_BUILD_TYPE=RelWithDebInfo >/dev/null
+cmake --build build -j "$(nproc)"
+ctest --test-dir build --output-on-failure -j "$(nproc)"
