@@ -118,7 +118,6 @@ struct PIXELFORMATDESCRIPTOR {
     DWORD dwVisibleMask;
     DWORD dwDamageMask;
 };
-static_assert(sizeof(PIXELFORMATDESCRIPTOR) == 40, "PIXELFORMATDESCRIPTOR keeps its Win32 layout");
 
 #define LOWORD(l) ((WORD)(((DWORD_PTR)(l)) & 0xffff))
 #define HIWORD(l) ((WORD)((((DWORD_PTR)(l)) >> 16) & 0xffff))
@@ -214,5 +213,10 @@ int WINAPI WinMain(HINSTANCE instance, HINSTANCE previousInstance, LPSTR command
                    int showCommand);
 
 #endif
+
+// The window system reads these records by their Win32 layout, whichever provider is linked.
+static_assert(sizeof(WNDCLASSEXA) == (sizeof(void*) == 4 ? 48 : 80),
+              "WNDCLASSEXA keeps its Win32 layout: 48 bytes with 32-bit pointers, 80 with 64-bit");
+static_assert(sizeof(PIXELFORMATDESCRIPTOR) == 40, "PIXELFORMATDESCRIPTOR keeps its Win32 layout");
 
 #endif
