@@ -10,6 +10,12 @@
 
 #ifdef _WIN32
 
+// Declared without dllimport, so calls bind to whichever definitions the program is linked
+// with: the system DLLs' import libraries, or a provider of our own such as the tests'
+// recording fake.
+#define _USER32_
+#define _GDI32_
+#define _WINMM_
 #include <windows.h>
 #include <mmsystem.h>
 #include <GL/gl.h>

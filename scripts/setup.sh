@@ -10,7 +10,7 @@ packages="
   libgl1-mesa-dev libglu1-mesa-dev libgl1-mesa-dri
   xvfb openbox x11-utils xdotool imagemagick
   valgrind
-  g++-mingw-w64-i686 g++-mingw-w64-x86-64 wine wine64 wmctrl
+  g++-mingw-w64-i686 g++-mingw-w64-x86-64 googletest wine wine64 wmctrl
 "
 
 missing=""

@@ -6,15 +6,17 @@ namespace {
 
 using Calls = std::vector<std::string>;
 
-const UINT WM_KEYDOWN = 0x0100;
+// WM_KEYDOWN, which the application leaves to the default procedure. Only <windows.h> declares
+// it, and as a macro there, hence a name of our own.
+const UINT keyDownMessage = 0x0100;
 
 class MessageLoopTest : public SystemTest {};
 
 TEST_F(MessageLoopTest, DeliversOneMessagePerPassAndRendersOnlyWhenTheQueueIsEmpty) {
     fake::onEmptyPoll = [](int emptyPolls) {
         if (emptyPolls == 1) {
-            fake::post(WM_KEYDOWN, 13, 42);
-            fake::post(WM_KEYDOWN, 27, 43);
+            fake::post(keyDownMessage, 13, 42);
+            fake::post(keyDownMessage, 27, 43);
         }
         if (emptyPolls == 3)
             fake::post(WM_CLOSE);
@@ -57,7 +59,7 @@ TEST_F(MessageLoopTest, WindowProcedureAnswersWhatItHandlesAndPassesOnTheRest) {
     EXPECT_EQ(windowProc(fake::window, WM_CLOSE, 0, 0), 0);
     EXPECT_EQ(windowProc(fake::window, WM_DESTROY, 0, 0), 0);
     EXPECT_EQ(windowProc(fake::window, WM_SIZE, 0, MAKELPARAM(800, 600)), 0);
-    EXPECT_EQ(windowProc(fake::window, WM_KEYDOWN, 1, 2), fake::defaultWindowProcResult);
+    EXPECT_EQ(windowProc(fake::window, keyDownMessage, 1, 2), fake::defaultWindowProcResult);
 
     EXPECT_EQ(fake::calls, (Calls{"PostQuitMessage(0)", "PostQuitMessage(0)",
                                   "DefWindowProcA(window, 0x100, 1, 2)"}));

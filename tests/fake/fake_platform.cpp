@@ -5,12 +5,15 @@
 #include <deque>
 #include <map>
 
-// The records behind the fake's handles: only their addresses matter.
+// The records behind the fake's handles: only their addresses matter. <windows.h> defines its
+// own.
+#ifndef _WIN32
 struct HINSTANCE__ {};
 struct HWND__ {};
 struct HDC__ {};
 struct HGLRC__ {};
 struct HICON__ {};
+#endif
 
 namespace {
 

@@ -21,16 +21,9 @@ fail() {
   exit 1
 }
 
-# Runs "$@" every tenth of a second until it succeeds; fails after `tries` attempts.
-retry() {
-  tries=$1
-  shift
-  while ! "$@" 2>/dev/null; do
-    tries=$((tries - 1))
-    [ "$tries" -gt 0 ] || return 1
-    sleep 0.1
-  done
-}
+# A wineserver still ending after an earlier test would lend the program its desktop, which
+# has no display; start on a server of this test's own.
+wineserver --wait
 
 wine "$program" &
 program_pid=$!
@@ -44,7 +37,12 @@ import -window root window_under_wine.png
 
 # wmctrl finds the window only among those the window manager manages, so this also waits
 # until openbox has taken it.
-retry 50 wmctrl -F -c "$title" || fail "the window manager has no window titled \"$title\""
+tries=50
+until wmctrl -F -c "$title" 2>/dev/null; do
+  tries=$((tries - 1))
+  [ "$tries" -gt 0 ] || fail "the window manager has no window titled \"$title\""
+  sleep 0.1
+done
 
 # A program still running five seconds after the close is stopped, and fails the test.
 (sleep 5 && kill "$program_pid" 2>/dev/null) &
