@@ -10,9 +10,9 @@
 
 #ifdef _WIN32
 
-// Declared without dllimport, so calls bind to whichever definitions the program is linked
-// with: the system DLLs' import libraries, or a provider of our own such as the tests'
-// recording fake.
+// The Win32 calls are declared without dllimport, so they bind to whichever definitions the
+// program is linked with: the system DLLs' import libraries, or a provider of our own such as
+// the tests' recording fake.
 #define _USER32_
 #define _GDI32_
 #define _WINMM_
