@@ -17,8 +17,10 @@ workdir=$(mktemp -d)
 trap 'kill $wm_pid $xvfb_pid 2>/dev/null; wait 2>/dev/null; rm -rf "$workdir"' EXIT INT TERM
 wm_pid=""
 # -displayfd picks a free display number and writes it once the server accepts connections.
+# -noreset: by default the server resets when its last client leaves, and a test that connects
+# during the reset is refused.
 # shellcheck disable=SC2086
-Xvfb -displayfd 3 -screen 0 1920x1200x24 -nolisten tcp $xvfb_extra 3>"$workdir/display" \
+Xvfb -displayfd 3 -screen 0 1920x1200x24 -nolisten tcp -noreset $xvfb_extra 3>"$workdir/display" \
   >"$workdir/xvfb.log" 2>&1 &
 xvfb_pid=$!
 for _ in $(seq 100); do
