@@ -1,6 +1,7 @@
 #!/bin/sh
 # Runs a command against a virtual X display of its own: Xvfb on a free display number and,
-# with --wm, the openbox window manager. Both are torn down when the command ends.
+# with --wm, the openbox window manager. Both are torn down when the command ends. The command
+# finds the server's process id in XVFB_PID.
 #   run_with_display.sh [--wm] [--no-glx] command [args...]
 set -u
 with_wm=0
@@ -29,7 +30,8 @@ if [ ! -s "$workdir/display" ]; then
   echo "Xvfb did not start:" >&2; cat "$workdir/xvfb.log" >&2; exit 1
 fi
 DISPLAY=":$(cat "$workdir/display")"
-export DISPLAY
+XVFB_PID=$xvfb_pid
+export DISPLAY XVFB_PID
 
 if [ "$with_wm" = 1 ]; then
   openbox --sm-disable >"$workdir/wm.log" 2>&1 &

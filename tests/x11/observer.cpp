@@ -1,0 +1,119 @@
+#include "tests/x11/observer.h"
+
+#include <X11/Xatom.h>
+#include <X11/Xutil.h>
+
+#include <chrono>
+#include <cstdio>
+#include <cstdlib>
+#include <thread>
+
+Observer::Observer() : connection(XOpenDisplay(nullptr)) {}
+
+Observer::~Observer() {
+    if (connection)
+        XCloseDisplay(connection);
+}
+
+std::string Observer::textProperty(Window window, const char* name) {
+    Atom type;
+    int format;
+    unsigned long count;
+    unsigned long after;
+    unsigned char* data = nullptr;
+    std::string text;
+    if (XGetWindowProperty(connection, window, XInternAtom(connection, name, False), 0, 4096, False,
+                           AnyPropertyType, &type, &format, &count, &after, &data) == Success &&
+        data && format == 8)
+        text.assign(reinterpret_cast<char*>(data), count);
+    if (data)
+        XFree(data);
+    return text;
+}
+
+std::vector<unsigned long> Observer::longProperty(Window window, const char* name) {
+    Atom type;
+    int format;
+    unsigned long count;
+    unsigned long after;
+    unsigned char* data = nullptr;
+    std::vector<unsigned long> values;
+    if (XGetWindowProperty(connection, window, XInternAtom(connection, name, False), 0, 4096, False,
+                           AnyPropertyType, &type, &format, &count, &after, &data) == Success &&
+        data && format == 32) {
+        const unsigned long* items = reinterpret_cast<unsigned long*>(data);
+        values.assign(items, items + count);
+    }
+    if (data)
+        XFree(data);
+    return values;
+}
+
+Geometry Observer::clientGeometry(Window window) {
+    XWindowAttributes attributes;
+    XGetWindowAttributes(connection, window, &attributes);
+    int x = 0;
+    int y = 0;
+    Window child;
+    XTranslateCoordinates(connection, window, DefaultRootWindow(connection), 0, 0, &x, &y, &child);
+    return {x, y, attributes.width, attributes.height};
+}
+
+Geometry Observer::frameGeometry(Window window) {
+    const Geometry client = clientGeometry(window);
+    const std::vector<unsigned long> frame = longProperty(window, "_NET_FRAME_EXTENTS");
+    if (frame.size() != 4)
+        return client;
+    const int left = static_cast<int>(frame[0]);
+    const int right = static_cast<int>(frame[1]);
+    const int top = static_cast<int>(frame[2]);
+    const int bottom = static_cast<int>(frame[3]);
+    return {client.x - left, client.y - top, client.width + left + right,
+            client.height + top + bottom};
+}
+
+Window Observer::findWindowWith(Window parent, Atom property, Window other) {
+    Window root;
+    Window grandparent;
+    Window* children = nullptr;
+    unsigned int count = 0;
+    Window found = None;
+    if (!XQueryTree(connection, parent, &root, &grandparent, &children, &count))
+        return None;
+    for (unsigned int i = 0; i < count && !found; ++i) {
+        int propertyCount = 0;
+        Atom* properties = XListProperties(connection, children[i], &propertyCount);
+        for (int p = 0; p < propertyCount; ++p)
+            if (properties[p] == property && children[i] != other)
+                found = children[i];
+        if (properties)
+            XFree(properties);
+        if (!found)
+            found = findWindowWith(children[i], property, other);
+    }
+    if (children)
+        XFree(children);
+    return found;
+}
+
+Window Observer::waitForWindowWith(const char* property, Window other, double seconds) {
+    const Atom atom = XInternAtom(connection, property, False);
+    const auto deadline = std::chrono::steady_clock::now() + std::chrono::duration<double>(seconds);
+    while (std::chrono::steady_clock::now() < deadline) {
+        XSync(connection, False);
+        if (Window found = findWindowWith(DefaultRootWindow(connection), atom, other))
+            return found;
+        std::this_thread::sleep_for(std::chrono::milliseconds(20));
+    }
+    return None;
+}
+
+int runTool(const std::string& command) {
+    return std::system((command + " >/dev/null").c_str());
+}
+
+std::string hex(Window window) {
+    char text[32];
+    std::snprintf(text, sizeof(text), "0x%lx", window);
+    return text;
+}
