@@ -1,11 +1,10 @@
 // Pixel formats are the server's GLX frame-buffer configurations, numbered from 1 in the order the
 // server lists them.
 #include "platform/x11/display.h"
+#include "platform/x11/pixel_format_match.h"
 #include "platform/x11/window.h"
 
 #include <GL/glx.h>
-
-#include <tuple>
 
 namespace x11 {
 namespace {
@@ -28,36 +27,21 @@ bool canServe(GLXFBConfig config, const PIXELFORMATDESCRIPTOR& request) {
            (!(request.dwFlags & PFD_DOUBLEBUFFER) || doubleBuffered);
 }
 
-// How far a configuration is from the request; tuples compare in order, so each part matters only
-// between configurations equal in the parts before it: first the bits missing from what was asked,
-// then buffers that were not asked for, then driver caveats, then the bits beyond what was asked.
-std::tuple<int, int, int, int> distance(GLXFBConfig config, const PIXELFORMATDESCRIPTOR& request) {
-    const int colorBits = configAttribute(config, GLX_RED_SIZE) +
-                          configAttribute(config, GLX_GREEN_SIZE) +
-                          configAttribute(config, GLX_BLUE_SIZE);
-    const int alphaBits = configAttribute(config, GLX_ALPHA_SIZE);
-    const int depthBits = configAttribute(config, GLX_DEPTH_SIZE);
-    const int stencilBits = configAttribute(config, GLX_STENCIL_SIZE);
-    const int accumBits = configAttribute(config, GLX_ACCUM_RED_SIZE) +
-                          configAttribute(config, GLX_ACCUM_GREEN_SIZE) +
-                          configAttribute(config, GLX_ACCUM_BLUE_SIZE) +
-                          configAttribute(config, GLX_ACCUM_ALPHA_SIZE);
-    const int auxBuffers = configAttribute(config, GLX_AUX_BUFFERS);
-
-    const auto missing = [](int have, int asked) { return have < asked ? asked - have : 0; };
-    const auto extra = [](int have, int asked) { return have > asked ? have - asked : 0; };
-    const int missingBits =
-        missing(colorBits, request.cColorBits) + missing(alphaBits, request.cAlphaBits) +
-        missing(depthBits, request.cDepthBits) + missing(stencilBits, request.cStencilBits) +
-        missing(accumBits, request.cAccumBits);
-    const int unaskedBuffers = (stencilBits && !request.cStencilBits) +
-                               (accumBits && !request.cAccumBits) +
-                               (auxBuffers > request.cAuxBuffers);
-    const int caveat = configAttribute(config, GLX_CONFIG_CAVEAT) != GLX_NONE;
-    const int extraBits = extra(colorBits, request.cColorBits) +
-                          extra(alphaBits, request.cAlphaBits) +
-                          extra(depthBits, request.cDepthBits);
-    return {missingBits, unaskedBuffers, caveat, extraBits};
+FrameBufferMakeUp makeUpOf(GLXFBConfig config) {
+    FrameBufferMakeUp makeUp;
+    makeUp.colorBits = configAttribute(config, GLX_RED_SIZE) +
+                       configAttribute(config, GLX_GREEN_SIZE) +
+                       configAttribute(config, GLX_BLUE_SIZE);
+    makeUp.alphaBits = configAttribute(config, GLX_ALPHA_SIZE);
+    makeUp.depthBits = configAttribute(config, GLX_DEPTH_SIZE);
+    makeUp.stencilBits = configAttribute(config, GLX_STENCIL_SIZE);
+    makeUp.accumBits = configAttribute(config, GLX_ACCUM_RED_SIZE) +
+                       configAttribute(config, GLX_ACCUM_GREEN_SIZE) +
+                       configAttribute(config, GLX_ACCUM_BLUE_SIZE) +
+                       configAttribute(config, GLX_ACCUM_ALPHA_SIZE);
+    makeUp.auxBuffers = configAttribute(config, GLX_AUX_BUFFERS);
+    makeUp.caveat = configAttribute(config, GLX_CONFIG_CAVEAT) != GLX_NONE;
+    return makeUp;
 }
 
 // The server's configurations; none on a display without GLX.
@@ -85,11 +69,12 @@ int WINAPI ChoosePixelFormat(HDC deviceContext, const PIXELFORMATDESCRIPTOR* req
         return 0;
     const x11::FrameBufferConfigs configs;
     int best = 0;
-    std::tuple<int, int, int, int> bestDistance;
+    x11::MatchDistance bestDistance;
     for (int i = 0; i < configs.count; ++i) {
         if (!x11::canServe(configs.list[i], *request))
             continue;
-        const auto distance = x11::distance(configs.list[i], *request);
+        const x11::MatchDistance distance =
+            x11::matchDistance(x11::makeUpOf(configs.list[i]), *request);
         if (!best || distance < bestDistance) {
             best = i + 1;
             bestDistance = distance;
