@@ -11,8 +11,7 @@ shift 2
 
 "$@" &
 pid=$!
-window=$(timeout 120 xdotool search --sync --onlyvisible --classname 'TALVO pencere' | head -n 1)
-if [ -z "$window" ]; then
+if ! window=$("$(dirname "$0")/program_window.sh" 120); then
   echo "the program showed no window" >&2
   kill "$pid" 2>/dev/null
   wait "$pid"

@@ -33,14 +33,30 @@ DISPLAY=":$(cat "$workdir/display")"
 XVFB_PID=$xvfb_pid
 export DISPLAY XVFB_PID
 
-if [ "$with_wm" = 1 ]; then
-  openbox --sm-disable >"$workdir/wm.log" 2>&1 &
+# A client connecting right after the server named its display is now and then turned away on a
+# busy machine: wait until one gets through.
+for _ in $(seq 100); do
+  xdpyinfo >/dev/null 2>&1 && break
+  sleep 0.05
+done
+
+# openbox names its check window on the root early in its start-up, and drops requests that come
+# before it is done; the client list it sets last tells that it is. One that could not connect is
+# started again.
+start_wm() {
+  openbox --sm-disable >>"$workdir/wm.log" 2>&1 &
   wm_pid=$!
-  # openbox takes the root window's _NET_SUPPORTING_WM_CHECK once it manages the screen.
-  for _ in $(seq 100); do
-    xprop -root _NET_SUPPORTING_WM_CHECK 2>/dev/null | grep -q 'window id' && break
+  for _ in $(seq 200); do
+    xprop -root _NET_CLIENT_LIST 2>/dev/null | grep -q 'window id' && return 0
+    kill -0 "$wm_pid" 2>/dev/null || return 1
     sleep 0.05
   done
+  return 1
+}
+if [ "$with_wm" = 1 ]; then
+  start_wm || start_wm || start_wm || {
+    echo "openbox did not start:" >&2; cat "$workdir/wm.log" >&2; exit 1
+  }
 fi
 
 "$@"

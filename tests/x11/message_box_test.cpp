@@ -4,6 +4,7 @@
 #include "tests/x11/observer.h"
 #include "tests/x11/recording_window.h"
 
+#include <chrono>
 #include <thread>
 
 namespace {
@@ -16,12 +17,13 @@ struct SeenBox {
     std::vector<unsigned long> windowType;
 };
 
-// Shows a box and, once it is up, records it and plays `dismissal` (a user's action on it).
+// Shows a box and, once it is up, records it and plays `dismissal` (a user's action on it) until
+// the box is gone: an action the window manager is not yet ready for is played again.
 SeenBox showBox(HWND owner, const char* text, const std::string& dismissal) {
     SeenBox seen;
     std::thread watcher([&] {
         Observer observer;
-        seen.window = observer.waitForWindowWith("_TALVO_MESSAGE", None);
+        seen.window = observer.waitForWindowWith("_TALVO_MESSAGE");
         if (!seen.window)
             return;
         seen.text = observer.textProperty(seen.window, "_TALVO_MESSAGE");

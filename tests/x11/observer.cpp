@@ -72,7 +72,18 @@ Geometry Observer::frameGeometry(Window window) {
             client.height + top + bottom};
 }
 
-Window Observer::findWindowWith(Window parent, Atom property, Window other) {
+bool Observer::isViewable(Window window) {
+    XWindowAttributes attributes;
+    return XGetWindowAttributes(connection, window, &attributes) &&
+           attributes.map_state == IsViewable;
+}
+
+bool Observer::exists(Window window) {
+    XWindowAttributes attributes;
+    return XGetWindowAttributes(connection, window, &attributes) != 0;
+}
+
+Window Observer::findWindowWith(Window parent, Atom property) {
     Window root;
     Window grandparent;
     Window* children = nullptr;
@@ -84,24 +95,24 @@ Window Observer::findWindowWith(Window parent, Atom property, Window other) {
         int propertyCount = 0;
         Atom* properties = XListProperties(connection, children[i], &propertyCount);
         for (int p = 0; p < propertyCount; ++p)
-            if (properties[p] == property && children[i] != other)
+            if (properties[p] == property && isViewable(children[i]))
                 found = children[i];
         if (properties)
             XFree(properties);
         if (!found)
-            found = findWindowWith(children[i], property, other);
+            found = findWindowWith(children[i], property);
     }
     if (children)
         XFree(children);
     return found;
 }
 
-Window Observer::waitForWindowWith(const char* property, Window other, double seconds) {
+Window Observer::waitForWindowWith(const char* property, double seconds) {
     const Atom atom = XInternAtom(connection, property, False);
     const auto deadline = std::chrono::steady_clock::now() + std::chrono::duration<double>(seconds);
     while (std::chrono::steady_clock::now() < deadline) {
         XSync(connection, False);
-        if (Window found = findWindowWith(DefaultRootWindow(connection), atom, other))
+        if (Window found = findWindowWith(DefaultRootWindow(connection), atom))
             return found;
         std::this_thread::sleep_for(std::chrono::milliseconds(20));
     }

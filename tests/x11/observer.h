@@ -28,11 +28,14 @@ class Observer {
     Geometry clientGeometry(Window window);
     // Position and size of the window manager's frame around the client.
     Geometry frameGeometry(Window window);
-    // The top-level window that has the property, waiting for it up to `seconds`; None if none.
-    Window waitForWindowWith(const char* property, Window other, double seconds = 10);
+    // A visible window that has the property, waiting for one up to `seconds`; None if none
+    // shows.
+    Window waitForWindowWith(const char* property, double seconds = 10);
+    bool exists(Window window);
 
   private:
-    Window findWindowWith(Window parent, Atom property, Window other);
+    bool isViewable(Window window);
+    Window findWindowWith(Window parent, Atom property);
     Display* connection;
 };
 

@@ -4,9 +4,10 @@
 # the server's process.
 #   program_loses_display.sh PROGRAM
 set -u
+here=$(cd "$(dirname "$0")" && pwd)
 "$1" &
 pid=$!
-timeout 60 xdotool search --sync --onlyvisible --classname 'TALVO pencere' >/dev/null
+"$here/../../scripts/program_window.sh" >/dev/null || { kill "$pid"; exit 1; }
 sleep 0.5
 
 kill -KILL "$XVFB_PID"
