@@ -20,13 +20,12 @@ bool isLive(HGLRC renderContext) {
     return std::find(liveContexts.begin(), liveContexts.end(), renderContext) != liveContexts.end();
 }
 
-// Nothing is current before the display was ever opened, so there is nothing to detach then.
+// With nothing current there is nothing to detach, and no need of the display for it.
 bool detachCurrent() {
-    Display* connection = display();
-    if (!connection || !glXGetCurrentContext())
+    if (!glXGetCurrentContext())
         return true;
     ErrorTrap trap;
-    const bool detached = glXMakeCurrent(connection, None, nullptr);
+    const bool detached = glXMakeCurrent(display(), None, nullptr);
     return detached && !trap.failed();
 }
 

@@ -15,38 +15,33 @@ Observer::~Observer() {
         XCloseDisplay(connection);
 }
 
-std::string Observer::textProperty(Window window, const char* name) {
+std::vector<unsigned long> Observer::items(Window window, const char* name, int format) {
     Atom type;
-    int format;
-    unsigned long count;
-    unsigned long after;
-    unsigned char* data = nullptr;
-    std::string text;
-    if (XGetWindowProperty(connection, window, XInternAtom(connection, name, False), 0, 4096, False,
-                           AnyPropertyType, &type, &format, &count, &after, &data) == Success &&
-        data && format == 8)
-        text.assign(reinterpret_cast<char*>(data), count);
-    if (data)
-        XFree(data);
-    return text;
-}
-
-std::vector<unsigned long> Observer::longProperty(Window window, const char* name) {
-    Atom type;
-    int format;
+    int actualFormat;
     unsigned long count;
     unsigned long after;
     unsigned char* data = nullptr;
     std::vector<unsigned long> values;
     if (XGetWindowProperty(connection, window, XInternAtom(connection, name, False), 0, 4096, False,
-                           AnyPropertyType, &type, &format, &count, &after, &data) == Success &&
-        data && format == 32) {
-        const unsigned long* items = reinterpret_cast<unsigned long*>(data);
-        values.assign(items, items + count);
+                           AnyPropertyType, &type, &actualFormat, &count, &after,
+                           &data) == Success &&
+        data && actualFormat == format) {
+        // Xlib hands 32-bit items over as longs.
+        for (unsigned long i = 0; i < count; ++i)
+            values.push_back(format == 8 ? data[i] : reinterpret_cast<unsigned long*>(data)[i]);
     }
     if (data)
         XFree(data);
     return values;
+}
+
+std::string Observer::textProperty(Window window, const char* name) {
+    const std::vector<unsigned long> bytes = items(window, name, 8);
+    return std::string(bytes.begin(), bytes.end());
+}
+
+std::vector<unsigned long> Observer::longProperty(Window window, const char* name) {
+    return items(window, name, 32);
 }
 
 Geometry Observer::clientGeometry(Window window) {

@@ -34,6 +34,8 @@ class Observer {
     bool exists(Window window);
 
   private:
+    // The property's items when they are of that size in bits, 8 or 32; none otherwise.
+    std::vector<unsigned long> items(Window window, const char* name, int format);
     bool isViewable(Window window);
     Window findWindowWith(Window parent, Atom property);
     Display* connection;
