@@ -8,7 +8,7 @@ packages="
   libgtest-dev
   libx11-dev libxft-dev fonts-dejavu-core
   libgl1-mesa-dev libglu1-mesa-dev libgl1-mesa-dri
-  xvfb openbox x11-utils xdotool imagemagick
+  xvfb openbox x11-utils xdotool wmctrl imagemagick
   valgrind
   g++-mingw-w64-i686 g++-mingw-w64-x86-64 googletest wine wine64 wmctrl
 "

@@ -1,6 +1,7 @@
 #!/bin/sh
 # Runs a command against a virtual X display of its own: Xvfb on a free display number and,
-# with --wm, the openbox window manager. Both are torn down when the command ends.
+# with --wm, the openbox window manager. Both are torn down when the command ends. The command
+# finds the server's process id in XVFB_PID.
 #   run_with_display.sh [--wm] [--no-glx] command [args...]
 set -u
 with_wm=0
@@ -31,16 +32,33 @@ if [ ! -s "$workdir/display" ]; then
   echo "Xvfb did not start:" >&2; cat "$workdir/xvfb.log" >&2; exit 1
 fi
 DISPLAY=":$(cat "$workdir/display")"
-export DISPLAY
+XVFB_PID=$xvfb_pid
+export DISPLAY XVFB_PID
 
-if [ "$with_wm" = 1 ]; then
-  openbox --sm-disable >"$workdir/wm.log" 2>&1 &
+# A client connecting right after the server named its display is now and then turned away on a
+# busy machine: wait until one gets through.
+for _ in $(seq 100); do
+  xdpyinfo >/dev/null 2>&1 && break
+  sleep 0.05
+done
+
+# openbox names its check window on the root early in its start-up, and drops requests that come
+# before it is done; the client list it sets last tells that it is. One that could not connect is
+# started again.
+start_wm() {
+  openbox --sm-disable >>"$workdir/wm.log" 2>&1 &
   wm_pid=$!
-  # openbox takes the root window's _NET_SUPPORTING_WM_CHECK once it manages the screen.
-  for _ in $(seq 100); do
-    xprop -root _NET_SUPPORTING_WM_CHECK 2>/dev/null | grep -q 'window id' && break
+  for _ in $(seq 200); do
+    xprop -root _NET_CLIENT_LIST 2>/dev/null | grep -q 'window id' && return 0
+    kill -0 "$wm_pid" 2>/dev/null || return 1
     sleep 0.05
   done
+  return 1
+}
+if [ "$with_wm" = 1 ]; then
+  start_wm || start_wm || start_wm || {
+    echo "openbox did not start:" >&2; cat "$workdir/wm.log" >&2; exit 1
+  }
 fi
 
 "$@"

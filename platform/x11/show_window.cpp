@@ -1,0 +1,110 @@
+// Show states. A window not yet mapped gets its state as a hint for the window manager; a mapped
+// one asks the manager to change it.
+#include "platform/x11/display.h"
+#include "platform/x11/message_queue.h"
+#include "platform/x11/window.h"
+
+#include <X11/Xatom.h>
+#include <X11/Xutil.h>
+
+namespace x11 {
+namespace {
+
+enum class ShowState { hidden, normal, minimised, maximised };
+
+ShowState showStateFor(int showCommand) {
+    switch (showCommand) {
+    case SW_HIDE:
+        return ShowState::hidden;
+    case SW_SHOWMINIMIZED:
+    case SW_MINIMIZE:
+    case SW_SHOWMINNOACTIVE:
+        return ShowState::minimised;
+    case SW_SHOWMAXIMIZED:
+        return ShowState::maximised;
+    default:
+        return ShowState::normal;
+    }
+}
+
+void setInitialState(HWND window, ShowState state) {
+    Display* connection = display();
+    XWMHints hints = {};
+    hints.flags = InputHint | StateHint;
+    hints.input = True;
+    hints.initial_state = state == ShowState::minimised ? IconicState : NormalState;
+    XSetWMHints(connection, window->handle, &hints);
+    if (state == ShowState::maximised) {
+        const Atom maximised[] = {atoms().netWmStateMaximizedVert, atoms().netWmStateMaximizedHorz};
+        XChangeProperty(connection, window->handle, atoms().netWmState, XA_ATOM, 32,
+                        PropModeReplace, reinterpret_cast<const unsigned char*>(maximised), 2);
+    }
+}
+
+// The _NET_WM_STATE request of the desktop conventions: 1 adds the states, 0 removes them.
+void requestMaximised(HWND window, bool maximised) {
+    XEvent request = {};
+    request.xclient.type = ClientMessage;
+    request.xclient.window = window->handle;
+    request.xclient.message_type = atoms().netWmState;
+    request.xclient.format = 32;
+    request.xclient.data.l[0] = maximised ? 1 : 0;
+    request.xclient.data.l[1] = static_cast<long>(atoms().netWmStateMaximizedVert);
+    request.xclient.data.l[2] = static_cast<long>(atoms().netWmStateMaximizedHorz);
+    XSendEvent(display(), rootWindow(), False, SubstructureNotifyMask | SubstructureRedirectMask,
+               &request);
+}
+
+void changeState(HWND window, ShowState state) {
+    Display* connection = display();
+    switch (state) {
+    case ShowState::hidden:
+        XWithdrawWindow(connection, window->handle, screen());
+        break;
+    case ShowState::minimised:
+        XIconifyWindow(connection, window->handle, screen());
+        break;
+    case ShowState::maximised:
+    case ShowState::normal:
+        XMapWindow(connection, window->handle);
+        requestMaximised(window, state == ShowState::maximised);
+        break;
+    }
+}
+
+bool isMapped(HWND window) {
+    XWindowAttributes attributes;
+    return XGetWindowAttributes(display(), window->handle, &attributes) &&
+           attributes.map_state != IsUnmapped;
+}
+
+} // namespace
+
+} // namespace x11
+
+// Returns whether the window was visible before, as Windows does; a minimised window is visible.
+BOOL WINAPI ShowWindow(HWND window, int showCommand) {
+    if (!x11::liveWindow(window))
+        return FALSE;
+    const x11::ShowState state = x11::showStateFor(showCommand);
+    const bool wasVisible = window->shown && (window->iconic || x11::isMapped(window));
+    if (state == x11::ShowState::hidden) {
+        if (window->shown)
+            x11::changeState(window, state);
+    } else if (!window->shown) {
+        x11::setInitialState(window, state);
+        XMapWindow(x11::display(), window->handle);
+        window->shown = true;
+        window->iconic = state == x11::ShowState::minimised;
+        x11::reportClientSize(window, true);
+    } else {
+        x11::changeState(window, state);
+    }
+    XFlush(x11::display());
+    return wasVisible ? TRUE : FALSE;
+}
+
+// The layer paints nothing itself, so there is never anything to update.
+BOOL WINAPI UpdateWindow(HWND window) {
+    return x11::liveWindow(window) ? TRUE : FALSE;
+}

@@ -1,0 +1,29 @@
+#include <gtest/gtest.h>
+
+#include "platform/x11/pixel_format_match.h"
+
+namespace {
+
+PIXELFORMATDESCRIPTOR request16() {
+    PIXELFORMATDESCRIPTOR request = {};
+    request.cColorBits = 16;
+    request.cDepthBits = 16;
+    return request;
+}
+
+x11::MatchDistance distanceOf(int colorBits, int alphaBits, int depthBits, int stencilBits,
+                              bool caveat = false) {
+    return x11::matchDistance({colorBits, alphaBits, depthBits, stencilBits, 0, 0, caveat},
+                              request16());
+}
+
+TEST(PixelFormatMatch, EnoughBitsFirstThenNoUnaskedBuffersThenFewestExtraBits) {
+    EXPECT_LT(distanceOf(24, 8, 32, 8), distanceOf(24, 0, 0, 0)) << "a depth buffer is a must";
+    EXPECT_LT(distanceOf(24, 0, 24, 0), distanceOf(24, 0, 16, 8)) << "no stencil not asked for";
+    EXPECT_LT(distanceOf(24, 0, 16, 0), distanceOf(24, 0, 24, 0));
+    EXPECT_LT(distanceOf(24, 0, 16, 0), distanceOf(24, 8, 16, 0)) << "nor alpha";
+    EXPECT_LT(distanceOf(16, 0, 16, 0), distanceOf(24, 0, 16, 0));
+    EXPECT_LT(distanceOf(24, 8, 24, 0), distanceOf(16, 0, 16, 0, true)) << "nor a slow one";
+}
+
+} // namespace

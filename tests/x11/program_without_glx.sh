@@ -1,0 +1,40 @@
+#!/bin/sh
+# On a display without GLX the program can find no pixel format: it shows its three warnings one
+# after another, each dismissed with a key press, and ends with code 1. Runs on a display with a
+# window manager and without GLX.
+#   program_without_glx.sh PROGRAM
+set -u
+"$1" &
+pid=$!
+
+# The warning box is the visible window that carries the text of its message.
+next_box() {
+  for _ in $(seq 200); do
+    for window in $(xdotool search --onlyvisible --name 'OpenGL' 2>/dev/null); do
+      [ "$window" = "$1" ] && continue
+      text=$(xprop -id "$window" -notype _TALVO_MESSAGE 2>/dev/null | sed -n 's/^_TALVO_MESSAGE = "\(.*\)"$/\1/p')
+      [ -n "$text" ] && { echo "$window $text"; return 0; }
+    done
+    sleep 0.05
+  done
+  return 1
+}
+
+failed=0
+previous=none
+for expected in "Suitable PikselFormat bulunamadi!" "Giris degerleri girilemedi." "Program acilamadi!"; do
+  box=$(next_box "$previous") || { echo "no box saying: $expected"; failed=1; break; }
+  window=${box%% *}
+  text=${box#* }
+  echo "box: $text"
+  [ "$text" = "$expected" ] || { echo "expected: $expected"; failed=1; }
+  xdotool key --window "$window" Return
+  previous=$window
+done
+
+[ $failed = 1 ] && kill "$pid" 2>/dev/null
+wait "$pid"
+status=$?
+echo "exit code $status"
+[ "$status" = 1 ] || failed=1
+exit $failed
