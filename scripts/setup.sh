@@ -11,6 +11,7 @@ packages="
   xvfb openbox x11-utils xdotool wmctrl imagemagick
   valgrind
   g++-mingw-w64-i686 g++-mingw-w64-x86-64 googletest wine wine64 wmctrl
+  libglfw3-dev libsdl2-dev freeglut3-dev
 "
 
 missing=""

@@ -1,0 +1,103 @@
+// The benchmark driver. On a virtual display of its own, it runs each program in turn, round
+// after round, at two client sizes, and prints what it measured:
+//   talvo_bench [--rounds N] [--seconds S]
+#include <cstdio>
+#include <cstdlib>
+#include <cstring>
+#include <string>
+#include <vector>
+
+#include "program_run.h"
+#include "results_table.h"
+#include "virtual_display.h"
+
+namespace {
+
+const BenchProgram programs[] = {
+#include "bench_programs.inc"
+};
+
+const ClientSize screenSize = {1920, 1080};
+
+struct ClientSetting {
+    const char* title;
+    bool maximised;
+};
+
+const ClientSetting clientSettings[] = {
+    {"640x480 client", false},
+    {"1920x1080 client (maximised)", true},
+};
+
+struct Options {
+    int rounds = 5;
+    double seconds = 3.0;
+};
+
+bool parseOptions(int argc, char** argv, Options& options) {
+    for (int i = 1; i + 1 < argc; i += 2) {
+        if (std::strcmp(argv[i], "--rounds") == 0)
+            options.rounds = std::atoi(argv[i + 1]);
+        else if (std::strcmp(argv[i], "--seconds") == 0)
+            options.seconds = std::atof(argv[i + 1]);
+        else
+            return false;
+    }
+    return argc % 2 == 1 && options.rounds > 0 && options.seconds > 0;
+}
+
+// results[setting][program]: runs interleave, so a slow spell of the machine touches every
+// program alike instead of one program's runs.
+using AllResults = std::vector<std::vector<ProgramResults>>;
+
+AllResults emptyResults() {
+    AllResults results(std::size(clientSettings));
+    for (std::vector<ProgramResults>& setting : results)
+        for (const BenchProgram& program : programs)
+            setting.push_back({program.name, {}});
+    return results;
+}
+
+bool runRounds(const Options& options, const VirtualDisplay& display, AllResults& results) {
+    RunSettings settings = {&display, FRAME_COUNTER_PRELOAD, options.seconds, false, screenSize};
+    for (int round = 1; round <= options.rounds; ++round) {
+        for (std::size_t s = 0; s < std::size(clientSettings); ++s) {
+            settings.maximised = clientSettings[s].maximised;
+            for (std::size_t p = 0; p < std::size(programs); ++p) {
+                std::fprintf(stderr, "round %d/%d, %s: %s\n", round, options.rounds,
+                             clientSettings[s].title, programs[p].name);
+                std::string error;
+                const std::optional<RunSample> sample = runProgram(programs[p], settings, error);
+                if (!sample) {
+                    std::fprintf(stderr, "%s: %s\n", programs[p].name, error.c_str());
+                    return false;
+                }
+                results[s][p].samples.push_back(*sample);
+            }
+        }
+    }
+    return true;
+}
+
+} // namespace
+
+int main(int argc, char** argv) {
+    Options options;
+    if (!parseOptions(argc, argv, options)) {
+        std::fprintf(stderr, "usage: %s [--rounds N] [--seconds S]\n", argv[0]);
+        return 2;
+    }
+    VirtualDisplay display;
+    std::string error;
+    if (!display.start(screenSize.width, screenSize.height, WINDOW_MANAGER_CONFIG, error)) {
+        std::fprintf(stderr, "%s\n", error.c_str());
+        return 1;
+    }
+    AllResults results = emptyResults();
+    if (!runRounds(options, display, results))
+        return 1;
+    std::printf("%d rounds; each run measures %.1f s of frames\n", options.rounds, options.seconds);
+    for (std::size_t s = 0; s < std::size(clientSettings); ++s)
+        printResultsTable(stdout, clientSettings[s].title, results[s]);
+    return 0;
+}

@@ -1,0 +1,13 @@
+#!/bin/sh
+# The benchmark command: sets up, builds the program, the peers and the driver, names the
+# machine, then runs the driver on a virtual display of its own and prints its table.
+#   bench/run.sh [--rounds N] [--seconds S]    (default: 5 rounds of 3 s)
+set -eu
+cd "$(dirname "$0")/.."
+scripts/setup.sh
+cmake -S . -B build -DCMAKE_BUILD_TYPE=RelWithDebInfo >/dev/null
+cmake --build build -j "$(nproc)" --target talvo_bench >/dev/null
+cpu=$(sed -n 's/^model name[[:space:]]*: //p' /proc/cpuinfo | head -n 1)
+mesa=$(dpkg-query -W -f '${Version}' libgl1-mesa-dri)
+echo "machine: $(nproc) cores, $cpu, Mesa $mesa (llvmpipe on Xvfb)"
+exec build/bench/talvo_bench "$@"
