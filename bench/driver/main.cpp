@@ -58,6 +58,27 @@ AllResults emptyResults() {
     return results;
 }
 
+// A run, or nothing after saying on standard error why there is none.
+std::optional<RunSample> runOrSay(const BenchProgram& program, const RunSettings& settings) {
+    std::string error;
+    const std::optional<RunSample> sample = runProgram(program, settings, error);
+    if (!sample)
+        std::fprintf(stderr, "%s: %s\n", program.name, error.c_str());
+    return sample;
+}
+
+// One unrecorded run of each program first: the first start on a fresh display pays for cold
+// disk caches and Mesa's shader cache, which would otherwise fall on whichever program is first.
+bool warmUp(const VirtualDisplay& display) {
+    const RunSettings settings = {&display, FRAME_COUNTER_PRELOAD, 0.2, false, screenSize};
+    std::fprintf(stderr, "warming up\n");
+    for (const BenchProgram& program : programs) {
+        if (!runOrSay(program, settings))
+            return false;
+    }
+    return true;
+}
+
 bool runRounds(const Options& options, const VirtualDisplay& display, AllResults& results) {
     RunSettings settings = {&display, FRAME_COUNTER_PRELOAD, options.seconds, false, screenSize};
     for (int round = 1; round <= options.rounds; ++round) {
@@ -66,12 +87,9 @@ bool runRounds(const Options& options, const VirtualDisplay& display, AllResults
             for (std::size_t p = 0; p < std::size(programs); ++p) {
                 std::fprintf(stderr, "round %d/%d, %s: %s\n", round, options.rounds,
                              clientSettings[s].title, programs[p].name);
-                std::string error;
-                const std::optional<RunSample> sample = runProgram(programs[p], settings, error);
-                if (!sample) {
-                    std::fprintf(stderr, "%s: %s\n", programs[p].name, error.c_str());
+                const std::optional<RunSample> sample = runOrSay(programs[p], settings);
+                if (!sample)
                     return false;
-                }
                 results[s][p].samples.push_back(*sample);
             }
         }
@@ -94,7 +112,7 @@ int main(int argc, char** argv) {
         return 1;
     }
     AllResults results = emptyResults();
-    if (!runRounds(options, display, results))
+    if (!warmUp(display) || !runRounds(options, display, results))
         return 1;
     std::printf("%d rounds; each run measures %.1f s of frames\n", options.rounds, options.seconds);
     for (std::size_t s = 0; s < std::size(clientSettings); ++s)
