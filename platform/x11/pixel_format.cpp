@@ -15,16 +15,11 @@ int configAttribute(GLXFBConfig config, int attribute) {
     return value;
 }
 
-// Drawable to a window through a visual of its own, RGBA, on the main plane, not stereo.
-bool canServe(GLXFBConfig config, const PIXELFORMATDESCRIPTOR& request) {
-    const bool doubleBuffered = configAttribute(config, GLX_DOUBLEBUFFER) != 0;
+// A visual of its own that shows RGB values as they are. GLX cannot filter on two visual types
+// at once, so this part of "can serve a window" is checked here.
+bool hasColorVisual(GLXFBConfig config) {
     const int visualType = configAttribute(config, GLX_X_VISUAL_TYPE);
-    return (configAttribute(config, GLX_DRAWABLE_TYPE) & GLX_WINDOW_BIT) &&
-           (configAttribute(config, GLX_RENDER_TYPE) & GLX_RGBA_BIT) &&
-           configAttribute(config, GLX_X_RENDERABLE) && configAttribute(config, GLX_VISUAL_ID) &&
-           (visualType == GLX_TRUE_COLOR || visualType == GLX_DIRECT_COLOR) &&
-           configAttribute(config, GLX_LEVEL) == 0 && !configAttribute(config, GLX_STEREO) &&
-           (!(request.dwFlags & PFD_DOUBLEBUFFER) || doubleBuffered);
+    return visualType == GLX_TRUE_COLOR || visualType == GLX_DIRECT_COLOR;
 }
 
 FrameBufferMakeUp makeUpOf(GLXFBConfig config) {
@@ -44,11 +39,35 @@ FrameBufferMakeUp makeUpOf(GLXFBConfig config) {
     return makeUp;
 }
 
-// The server's configurations; none on a display without GLX.
-struct FrameBufferConfigs {
+// A list of configurations from GLX, or none on a display without GLX.
+class FrameBufferConfigs {
+  public:
+    // All of the server's, in its order: the pixel format numbers.
     FrameBufferConfigs() {
-        if (display() && glXQueryExtension(display(), nullptr, nullptr))
+        if (hasGlx())
             list = glXGetFBConfigs(display(), screen(), &count);
+    }
+    // Those that can serve a window as `request` asks: drawable to a window, RGBA, on the main
+    // plane, not stereo, double-buffered if asked. GLX filters them in one call; asking
+    // glXGetFBConfigAttrib the same of every configuration instead is slow, as the GL library
+    // looks up each configuration it is given in its whole list, and that took milliseconds of
+    // start-up.
+    explicit FrameBufferConfigs(const PIXELFORMATDESCRIPTOR& request) {
+        const int dontCare = static_cast<int>(GLX_DONT_CARE);
+        const int doubleBuffer = (request.dwFlags & PFD_DOUBLEBUFFER) ? True : dontCare;
+        // clang-format off
+        const int filter[] = {
+            GLX_DRAWABLE_TYPE,    GLX_WINDOW_BIT,
+            GLX_RENDER_TYPE,      GLX_RGBA_BIT,
+            GLX_X_RENDERABLE,     True,
+            GLX_LEVEL,            0,
+            GLX_STEREO,           False,
+            GLX_DOUBLEBUFFER,     doubleBuffer,
+            GLX_TRANSPARENT_TYPE, dontCare, // GLX leaves transparent ones out unless told
+            None};
+        // clang-format on
+        if (hasGlx())
+            list = glXChooseFBConfig(display(), screen(), filter, &count);
     }
     FrameBufferConfigs(const FrameBufferConfigs&) = delete;
     FrameBufferConfigs& operator=(const FrameBufferConfigs&) = delete;
@@ -56,27 +75,45 @@ struct FrameBufferConfigs {
         if (list)
             XFree(list);
     }
+
+    // The one-based number of `config` in this list, or 0. GLX gives a configuration the same
+    // handle in every list it returns.
+    int numberOf(GLXFBConfig config) const {
+        for (int i = 0; i < count; ++i)
+            if (list[i] == config)
+                return i + 1;
+        return 0;
+    }
+
     GLXFBConfig* list = nullptr;
     int count = 0;
+
+  private:
+    static bool hasGlx() { return display() && glXQueryExtension(display(), nullptr, nullptr); }
 };
 
 } // namespace
 
 } // namespace x11
 
+// The closest match; among equally close ones, the first in the server's order.
 int WINAPI ChoosePixelFormat(HDC deviceContext, const PIXELFORMATDESCRIPTOR* request) {
     if (!x11::windowOfDeviceContext(deviceContext) || !request)
         return 0;
-    const x11::FrameBufferConfigs configs;
+    const x11::FrameBufferConfigs all;
+    const x11::FrameBufferConfigs candidates(*request);
     int best = 0;
     x11::MatchDistance bestDistance;
-    for (int i = 0; i < configs.count; ++i) {
-        if (!x11::canServe(configs.list[i], *request))
+    for (int i = 0; i < candidates.count; ++i) {
+        const GLXFBConfig config = candidates.list[i];
+        if (!x11::hasColorVisual(config))
             continue;
-        const x11::MatchDistance distance =
-            x11::matchDistance(x11::makeUpOf(configs.list[i]), *request);
-        if (!best || distance < bestDistance) {
-            best = i + 1;
+        const x11::MatchDistance distance = x11::matchDistance(x11::makeUpOf(config), *request);
+        if (best && bestDistance < distance)
+            continue;
+        const int format = all.numberOf(config);
+        if (format && (!best || distance < bestDistance || format < best)) {
+            best = format;
             bestDistance = distance;
         }
     }
