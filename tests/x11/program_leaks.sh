@@ -9,7 +9,7 @@ trap 'rm -rf "$workdir"' EXIT
 
 report=$("$here/../../scripts/session.sh" "$workdir/screen.png" 2 \
   valgrind --error-exitcode=99 --leak-check=full --errors-for-leak-kinds=definite,indirect \
-  --num-callers=30 --log-file="$workdir/memcheck.log" "$1")
+  --suppressions="$here/memcheck.supp" --num-callers=30 --log-file="$workdir/memcheck.log" "$1")
 echo "$report"
 case "$report" in
   *"exit code 0") exit 0 ;;
