@@ -51,6 +51,13 @@ MotifHints motifHintsFor(DWORD style) {
     return hints;
 }
 
+bool isAscii(const std::string& text) {
+    for (unsigned char c : text)
+        if (c >= 0x80)
+            return false;
+    return true;
+}
+
 } // namespace
 
 void setTitle(Window window, const std::string& utf8Title) {
@@ -58,7 +65,13 @@ void setTitle(Window window, const std::string& utf8Title) {
     XChangeProperty(connection, window, atoms().netWmName, atoms().utf8String, 8, PropModeReplace,
                     reinterpret_cast<const unsigned char*>(utf8Title.c_str()),
                     static_cast<int>(utf8Title.size()));
-    // WM_NAME as Latin-1 where the title fits it, as compound text where it does not.
+    // WM_NAME as Latin-1 where the title fits it, as compound text where it does not. ASCII is
+    // Latin-1 already and is stored as it is: Xlib's converter sets itself up from the locale on
+    // every call, which costs far more than the rest of the window's description together.
+    if (isAscii(utf8Title)) {
+        XStoreName(connection, window, utf8Title.c_str());
+        return;
+    }
     char* list[] = {const_cast<char*>(utf8Title.c_str())};
     XTextProperty name;
     if (Xutf8TextListToTextProperty(connection, list, 1, XStdICCTextStyle, &name) >= Success) {

@@ -1,6 +1,8 @@
 // The program's window as the window manager and the user see it, and the messages it gets.
 #include <gtest/gtest.h>
 
+#include "platform/x11/display.h"
+#include "platform/x11/window_properties.h"
 #include "tests/x11/observer.h"
 #include "tests/x11/recording_window.h"
 
@@ -35,6 +37,16 @@ TEST_F(WindowTest, DescribesItselfToTheWindowManager) {
     ASSERT_EQ(motif.size(), 5u);
     EXPECT_EQ(motif[1], 0x3eu);
     EXPECT_EQ(motif[2], 0x7au);
+}
+
+// Window managers that do not read _NET_WM_NAME show WM_NAME; a plain ASCII title, like the
+// program's, takes a shorter way there than one that needs converting.
+TEST_F(WindowTest, AsciiTitleIsTheSameInBothNames) {
+    const char title[] = "www.talvo.example - OpenGL";
+    x11::setTitle(window.xWindow(), title);
+    XSync(x11::display(), False);
+    EXPECT_EQ(observer.textProperty(window.xWindow(), "WM_NAME"), title);
+    EXPECT_EQ(observer.textProperty(window.xWindow(), "_NET_WM_NAME"), title);
 }
 
 TEST_F(WindowTest, OuterSizeAndPositionIncludeTheFrame) {
