@@ -1,7 +1,7 @@
 #!/bin/sh
 # The benchmark command: sets up, builds the program, the peers and the driver, names the
 # machine, then runs the driver on a virtual display of its own and prints its table.
-#   bench/run.sh [--rounds N] [--seconds S]    (default: 5 rounds of 3 s)
+#   bench/run.sh [--rounds N] [--seconds S]    (default: 7 rounds of 2 s)
 set -eu
 cd "$(dirname "$0")/.."
 scripts/setup.sh

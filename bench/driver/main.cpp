@@ -30,8 +30,8 @@ const ClientSetting clientSettings[] = {
 };
 
 struct Options {
-    int rounds = 5;
-    double seconds = 3.0;
+    int rounds = 7;
+    double seconds = 2.0;
 };
 
 bool parseOptions(int argc, char** argv, Options& options) {
