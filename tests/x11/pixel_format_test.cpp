@@ -1,7 +1,6 @@
 // Pixel formats and GL contexts on the window.
 #include <gtest/gtest.h>
 
-#include "platform/x11/pixel_format_match.h"
 #include "tests/x11/recording_window.h"
 
 #include <GL/glx.h>
@@ -41,49 +40,9 @@ class ServerConfigs {
                 return true;
         return false;
     }
-    // The closest match by a look at every configuration: the first in the server's order among
-    // those that can serve the window, by the layer's distance.
-    int closestByFullScan(const PIXELFORMATDESCRIPTOR& request) const {
-        int best = 0;
-        x11::MatchDistance bestDistance;
-        for (int format = 1; format <= count; ++format) {
-            if (!canServe(format, request))
-                continue;
-            const x11::MatchDistance distance = x11::matchDistance(makeUpOf(format), request);
-            if (!best || distance < bestDistance) {
-                best = format;
-                bestDistance = distance;
-            }
-        }
-        return best;
-    }
     int count = 0;
 
   private:
-    bool canServe(int format, const PIXELFORMATDESCRIPTOR& request) const {
-        const int visualType = attribute(format, GLX_X_VISUAL_TYPE);
-        return (attribute(format, GLX_DRAWABLE_TYPE) & GLX_WINDOW_BIT) &&
-               (attribute(format, GLX_RENDER_TYPE) & GLX_RGBA_BIT) &&
-               attribute(format, GLX_X_RENDERABLE) && attribute(format, GLX_VISUAL_ID) &&
-               (visualType == GLX_TRUE_COLOR || visualType == GLX_DIRECT_COLOR) &&
-               attribute(format, GLX_LEVEL) == 0 && !attribute(format, GLX_STEREO) &&
-               (!(request.dwFlags & PFD_DOUBLEBUFFER) || attribute(format, GLX_DOUBLEBUFFER));
-    }
-    x11::FrameBufferMakeUp makeUpOf(int format) const {
-        x11::FrameBufferMakeUp makeUp;
-        makeUp.colorBits = attribute(format, GLX_RED_SIZE) + attribute(format, GLX_GREEN_SIZE) +
-                           attribute(format, GLX_BLUE_SIZE);
-        makeUp.alphaBits = attribute(format, GLX_ALPHA_SIZE);
-        makeUp.depthBits = attribute(format, GLX_DEPTH_SIZE);
-        makeUp.stencilBits = attribute(format, GLX_STENCIL_SIZE);
-        makeUp.accumBits =
-            attribute(format, GLX_ACCUM_RED_SIZE) + attribute(format, GLX_ACCUM_GREEN_SIZE) +
-            attribute(format, GLX_ACCUM_BLUE_SIZE) + attribute(format, GLX_ACCUM_ALPHA_SIZE);
-        makeUp.auxBuffers = attribute(format, GLX_AUX_BUFFERS);
-        makeUp.caveat = attribute(format, GLX_CONFIG_CAVEAT) != GLX_NONE;
-        return makeUp;
-    }
-
     Display* connection;
     GLXFBConfig* list = nullptr;
 };
@@ -114,27 +73,6 @@ TEST(PixelFormat, ClosestMatchWithoutBuffersNotAskedFor) {
         else
             EXPECT_GE(configs.attribute(format, GLX_DEPTH_SIZE), depth);
     }
-}
-
-// The layer lets GLX narrow the search down before it ranks; the choice must be the one a look
-// at every configuration makes, for requests the server can meet exactly and ones it cannot.
-TEST(PixelFormat, SameChoiceAsAFullScan) {
-    RecordingWindow window;
-    HDC deviceContext = GetDC(window.handle());
-    ServerConfigs configs;
-    PIXELFORMATDESCRIPTOR requests[6];
-    for (PIXELFORMATDESCRIPTOR& request : requests)
-        request = programRequest();
-    requests[1].cDepthBits = 24;
-    requests[2].cStencilBits = 8;
-    requests[3].cAlphaBits = 8;
-    requests[4].dwFlags &= ~static_cast<DWORD>(PFD_DOUBLEBUFFER);
-    requests[5].cAccumBits = 64; // more than a software renderer offers
-    for (const PIXELFORMATDESCRIPTOR& request : requests)
-        EXPECT_EQ(ChoosePixelFormat(deviceContext, &request), configs.closestByFullScan(request))
-            << "depth " << int(request.cDepthBits) << ", stencil " << int(request.cStencilBits)
-            << ", alpha " << int(request.cAlphaBits) << ", flags " << request.dwFlags << ", accum "
-            << int(request.cAccumBits);
 }
 
 TEST(PixelFormat, IsSetOnceForTheWindowsLife) {
