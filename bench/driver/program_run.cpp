@@ -14,7 +14,7 @@
 
 namespace {
 
-const int windowTimeoutMs = 10000;
+const int windowTimeoutMs = 30000; // a first start on a fresh machine builds caches
 const int maximiseTimeoutMs = 5000;
 const int reportTimeoutMs = 5000;
 const int exitTimeoutMs = 5000;
