@@ -82,9 +82,13 @@ bool warmUp(const VirtualDisplay& display) {
 bool runRounds(const Options& options, const VirtualDisplay& display, AllResults& results) {
     RunSettings settings = {&display, FRAME_COUNTER_PRELOAD, options.seconds, false, screenSize};
     for (int round = 1; round <= options.rounds; ++round) {
+        // Each round starts one program further on, so that no program always follows the same
+        // one (a large-frame run leaves the machine busier than a small one).
+        const std::size_t first = static_cast<std::size_t>(round - 1) % std::size(programs);
         for (std::size_t s = 0; s < std::size(clientSettings); ++s) {
             settings.maximised = clientSettings[s].maximised;
-            for (std::size_t p = 0; p < std::size(programs); ++p) {
+            for (std::size_t i = 0; i < std::size(programs); ++i) {
+                const std::size_t p = (first + i) % std::size(programs);
                 std::fprintf(stderr, "round %d/%d, %s: %s\n", round, options.rounds,
                              clientSettings[s].title, programs[p].name);
                 const std::optional<RunSample> sample = runOrSay(programs[p], settings);
