@@ -1,6 +1,7 @@
 #!/bin/sh
 # The benchmark command: sets up, builds the program, the peers and the driver, names the
-# machine, then runs the driver on a virtual display of its own and prints its table.
+# machine, then runs the driver on a virtual display of its own, with openbox drawing no frames,
+# and prints its table.
 #   bench/run.sh [--rounds N] [--seconds S]    (default: 7 rounds of 2 s)
 set -eu
 cd "$(dirname "$0")/.."
@@ -10,4 +11,5 @@ cmake --build build -j "$(nproc)" --target talvo_bench >/dev/null
 cpu=$(sed -n 's/^model name[[:space:]]*: //p' /proc/cpuinfo | head -n 1)
 mesa=$(dpkg-query -W -f '${Version}' libgl1-mesa-dri)
 echo "machine: $(nproc) cores, $cpu, Mesa $mesa (llvmpipe on Xvfb)"
-exec build/bench/talvo_bench "$@"
+exec tests/run_with_display.sh --screen 1920x1080 --wm --wm-config bench/openbox.xml \
+  build/bench/talvo_bench "$@"

@@ -1,14 +1,19 @@
 #!/bin/sh
 # Runs a command against a virtual X display of its own: Xvfb on a free display number and,
-# with --wm, the openbox window manager. Both are torn down when the command ends. The command
-# finds the server's process id in XVFB_PID.
-#   run_with_display.sh [--wm] [--no-glx] command [args...]
+# with --wm, the openbox window manager (with --wm-config, on that configuration file). Both are
+# torn down when the command ends. The command finds the server's process id in XVFB_PID.
+#   run_with_display.sh [--screen WxH] [--wm] [--wm-config FILE] [--no-glx] command [args...]
 set -u
 with_wm=0
+wm_options="--sm-disable"
+screen=1920x1200
 xvfb_extra=""
 while [ $# -gt 0 ]; do
   case "$1" in
+    --screen) screen=$2; shift 2 ;;
     --wm) with_wm=1; shift ;;
+    # openbox does not find a configuration file named relative to the current folder.
+    --wm-config) wm_options="$wm_options --config-file $(realpath "$2")"; shift 2 ;;
     --no-glx) xvfb_extra="-extension GLX"; shift ;;
     *) break ;;
   esac
@@ -21,7 +26,7 @@ wm_pid=""
 # -noreset: by default the server resets when its last client leaves, and a test that connects
 # during the reset is refused.
 # shellcheck disable=SC2086
-Xvfb -displayfd 3 -screen 0 1920x1200x24 -nolisten tcp -noreset $xvfb_extra 3>"$workdir/display" \
+Xvfb -displayfd 3 -screen 0 "${screen}x24" -nolisten tcp -noreset $xvfb_extra 3>"$workdir/display" \
   >"$workdir/xvfb.log" 2>&1 &
 xvfb_pid=$!
 for _ in $(seq 100); do
@@ -46,7 +51,8 @@ done
 # before it is done; the client list it sets last tells that it is. One that could not connect is
 # started again.
 start_wm() {
-  openbox --sm-disable >>"$workdir/wm.log" 2>&1 &
+  # shellcheck disable=SC2086
+  openbox $wm_options >>"$workdir/wm.log" 2>&1 &
   wm_pid=$!
   for _ in $(seq 200); do
     xprop -root _NET_CLIENT_LIST 2>/dev/null | grep -q 'window id' && return 0

@@ -32,8 +32,7 @@ class RunningProgram {
         reportFd = reportPipe[0];
         SpawnOptions options;
         options.inheritedFd = reportPipe[1];
-        options.environment = {"DISPLAY=" + settings.display->name(),
-                               "FRAME_COUNTER_FD=" + std::to_string(reportPipe[1])};
+        options.environment = {"FRAME_COUNTER_FD=" + std::to_string(reportPipe[1])};
         if (program.preloadFrameCounter)
             options.environment.push_back("LD_PRELOAD=" + settings.frameCounterLibrary);
         startNs = monotonicNanoseconds();
@@ -118,7 +117,7 @@ std::optional<RunSample> failure(std::string& error, const std::string& why) {
 
 std::optional<RunSample> runProgram(const BenchProgram& program, const RunSettings& settings,
                                     std::string& error) {
-    Display* display = settings.display->connection();
+    Display* display = settings.display;
     // The window found below must be this run's, not one an earlier run left on its way out.
     if (!waitForNoClientWindow(display, windowTimeoutMs))
         return failure(error, "a window of the previous run is still open");

@@ -6,7 +6,6 @@
 #include <optional>
 #include <string>
 
-#include "virtual_display.h"
 #include "window_manager.h"
 
 struct BenchProgram {
@@ -16,7 +15,7 @@ struct BenchProgram {
 };
 
 struct RunSettings {
-    const VirtualDisplay* display;
+    Display* display; // the driver's connection to the display the programs run on
     std::string frameCounterLibrary;
     double spanSeconds;
     bool maximised;        // maximise the window to fill the screen before measuring

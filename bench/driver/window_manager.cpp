@@ -60,20 +60,6 @@ std::vector<Window> windowListOnRoot(Display* display, const char* property) {
     return windows;
 }
 
-// Whether the root window carries the property at all, even as an empty list.
-bool rootHasProperty(Display* display, const char* property) {
-    Atom type = None;
-    int format;
-    unsigned long count;
-    unsigned long remaining;
-    unsigned char* data = nullptr;
-    XGetWindowProperty(display, DefaultRootWindow(display), XInternAtom(display, property, False),
-                       0, 0, False, AnyPropertyType, &type, &format, &count, &remaining, &data);
-    if (data)
-        XFree(data);
-    return type != None;
-}
-
 void sendToRoot(Display* display, Window window, const char* messageType, long a, long b, long c,
                 long d) {
     XEvent event = {};
@@ -95,13 +81,6 @@ void prepareConnection(Display* display) {
     XSetErrorHandler(ignoreError);
     // The root's property changes announce the window manager and every window it manages.
     XSelectInput(display, DefaultRootWindow(display), PropertyChangeMask);
-}
-
-// openbox names its check window early in its start-up and ignores windows mapped before it is
-// done; the client list, set even when empty, comes last.
-bool waitForWindowManager(Display* display, int timeoutMs) {
-    return waitUntil(display, timeoutMs,
-                     [display] { return rootHasProperty(display, "_NET_CLIENT_LIST"); });
 }
 
 Window waitForClientWindow(Display* display, int timeoutMs) {

@@ -14,8 +14,6 @@ struct ClientSize {
 // expected while programs come and go, and must not end the driver.
 void prepareConnection(Display* display);
 
-bool waitForWindowManager(Display* display, int timeoutMs);
-
 // The one window the window manager manages, once there is one; None if none came in time. The
 // benchmark runs one program at a time, so that window is the program's.
 Window waitForClientWindow(Display* display, int timeoutMs);
