@@ -11,5 +11,5 @@ cmake --build build -j "$(nproc)" --target talvo_bench >/dev/null
 cpu=$(sed -n 's/^model name[[:space:]]*: //p' /proc/cpuinfo | head -n 1)
 mesa=$(dpkg-query -W -f '${Version}' libgl1-mesa-dri)
 echo "machine: $(nproc) cores, $cpu, Mesa $mesa (llvmpipe on Xvfb)"
-exec tests/run_with_display.sh --screen 1920x1080 --wm --wm-config bench/openbox.xml \
+exec scripts/display/with_display.sh --screen 1920x1080 --wm --wm-config bench/openbox.xml \
   build/bench/talvo_bench "$@"

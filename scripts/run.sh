@@ -15,5 +15,5 @@ if [ -n "${DISPLAY:-}" ] && xdpyinfo >/dev/null 2>&1; then
   echo "exit code $status"
 else
   mkdir -p screenshots
-  tests/run_with_display.sh --wm scripts/session.sh screenshots/talvo.png 3 "$program"
+  scripts/display/with_display.sh --wm scripts/display/session.sh screenshots/talvo.png 3 "$program"
 fi

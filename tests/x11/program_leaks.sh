@@ -7,7 +7,7 @@ here=$(cd "$(dirname "$0")" && pwd)
 workdir=$(mktemp -d)
 trap 'rm -rf "$workdir"' EXIT
 
-report=$("$here/../../scripts/session.sh" "$workdir/screen.png" 2 \
+report=$("$here/../../scripts/display/session.sh" "$workdir/screen.png" 2 \
   valgrind --error-exitcode=99 --leak-check=full --errors-for-leak-kinds=definite,indirect \
   --suppressions="$here/memcheck.supp" --num-callers=30 --log-file="$workdir/memcheck.log" "$1")
 echo "$report"

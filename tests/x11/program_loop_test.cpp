@@ -17,7 +17,7 @@ HINSTANCE__ testModule;
 // Waits for the window to show, lets the program run two seconds, then closes the window
 // through the window manager, as a user would.
 void closeAfterTwoSeconds() {
-    const std::string scripts = std::string(TALVO_SOURCE_DIR) + "/scripts/";
+    const std::string scripts = std::string(TALVO_SOURCE_DIR) + "/scripts/display/";
     const std::string command = scripts + "program_window.sh 60 >/dev/null && sleep 2 && " +
                                 "wmctrl -c 'www.talvo.example - OpenGL'";
     EXPECT_EQ(std::system(command.c_str()), 0);

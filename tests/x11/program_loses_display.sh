@@ -1,13 +1,13 @@
 #!/bin/sh
 # When the X server goes away under the running program, the program ends within two seconds, by
-# itself and not by a signal (which would dump core). Runs under run_with_display.sh, which names
+# itself and not by a signal (which would dump core). Runs under with_display.sh, which names
 # the server's process.
 #   program_loses_display.sh PROGRAM
 set -u
 here=$(cd "$(dirname "$0")" && pwd)
 "$1" &
 pid=$!
-"$here/../../scripts/program_window.sh" >/dev/null || { kill "$pid"; exit 1; }
+"$here/../../scripts/display/program_window.sh" >/dev/null || { kill "$pid"; exit 1; }
 sleep 0.5
 
 kill -KILL "$XVFB_PID"

@@ -7,7 +7,7 @@ here=$(cd "$(dirname "$0")" && pwd)
 workdir=$(mktemp -d)
 trap 'rm -rf "$workdir"' EXIT
 
-report=$("$here/../../scripts/session.sh" "$workdir/screen.png" 1 "$1") || exit 1
+report=$("$here/../../scripts/display/session.sh" "$workdir/screen.png" 1 "$1") || exit 1
 echo "$report"
 milliseconds=$(echo "$report" | sed -n 's/^closed in \([0-9]*\) ms.*/\1/p')
 status=$(echo "$report" | sed -n 's/.*exit code \([0-9]*\)$/\1/p')

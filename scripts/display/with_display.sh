@@ -2,7 +2,7 @@
 # Runs a command against a virtual X display of its own: Xvfb on a free display number and,
 # with --wm, the openbox window manager (with --wm-config, on that configuration file). Both are
 # torn down when the command ends. The command finds the server's process id in XVFB_PID.
-#   run_with_display.sh [--screen WxH] [--wm] [--wm-config FILE] [--no-glx] command [args...]
+#   with_display.sh [--screen WxH] [--wm] [--wm-config FILE] [--no-glx] command [args...]
 set -u
 with_wm=0
 wm_options="--sm-disable"
