@@ -28,26 +28,26 @@ void GlWindow::endFrame() {
 // difference of two readings is still the time that passed, so the extended count runs on.
 void GlWindow::updateTiming() {
     const DWORD reading = timeGetTime();
-    if (!clockStarted) {
+    if (!frameClock.started) {
         // The first frame has no previous one: it takes no time, and starts the first sample.
-        clockStarted = true;
-        lastClockReading = reading;
-        clockMilliseconds = reading;
-        fpsSampleMilliseconds = reading;
+        frameClock.started = true;
+        frameClock.lastReading = reading;
+        frameClock.milliseconds = reading;
+        frameClock.sampleMilliseconds = reading;
         fpsTime = static_cast<float>(secondsFrom(reading));
     }
-    const DWORD elapsed = reading - lastClockReading;
-    lastClockReading = reading;
-    clockMilliseconds += elapsed;
+    const DWORD elapsed = reading - frameClock.lastReading;
+    frameClock.lastReading = reading;
+    frameClock.milliseconds += elapsed;
 
-    const double now = secondsFrom(clockMilliseconds);
+    const double now = secondsFrom(frameClock.milliseconds);
     currentTime = static_cast<float>(now);
     deltaTime = static_cast<float>(secondsFrom(elapsed));
     lastFrameTime = currentTime;
     frameCount += 1;
 
-    if (clockMilliseconds - fpsSampleMilliseconds > sampleIntervalMilliseconds) {
-        fpsSampleMilliseconds = clockMilliseconds;
+    if (frameClock.milliseconds - frameClock.sampleMilliseconds > sampleIntervalMilliseconds) {
+        frameClock.sampleMilliseconds = frameClock.milliseconds;
         fpsTime = currentTime;
         fps = frameCount; // the frame that crosses the mark is counted
         frameCount = 0;

@@ -7,6 +7,15 @@
 
 #include <cstdint>
 
+// The millisecond clock behind the frame timing: timeGetTime's 32-bit readings extended past their
+// wrap, so that differences stay exact.
+struct FrameClock {
+    bool started = false;
+    DWORD lastReading = 0;
+    std::uint64_t milliseconds = 0;       // the extended count at the last reading
+    std::uint64_t sampleMilliseconds = 0; // the extended count at the last frames-per-second sample
+};
+
 class GlWindow {
   public:
     // Shows `text` in a modal warning box owned by the window (if any), captioned with the title.
@@ -51,11 +60,7 @@ class GlWindow {
     char className[nameCapacity] = {};
     char title[nameCapacity] = {};
 
-    // The millisecond clock extended past its 32-bit wrap, so differences stay exact.
-    bool clockStarted = false;
-    DWORD lastClockReading = 0;
-    std::uint64_t clockMilliseconds = 0;
-    std::uint64_t fpsSampleMilliseconds = 0;
+    FrameClock frameClock;
 };
 
 extern GlWindow theWindow;

@@ -1,3 +1,4 @@
+// The millisecond clock of the multimedia timer calls.
 #include "platform/platform.h"
 
 #include <time.h>

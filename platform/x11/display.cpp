@@ -1,5 +1,6 @@
 #include "platform/x11/display.h"
 
+#include <cstdio>
 #include <unistd.h>
 
 namespace x11 {
@@ -9,16 +10,9 @@ namespace {
 // here, before anything else can touch the dead connection (the GL driver's exit handlers would).
 const int connectionLostExitCode = 1;
 
-Display* connection = nullptr;
-bool openingFailed = false;
-Atoms internedAtoms = {};
-int firstTrappedError = Success;
-
-int recordProtocolError(Display*, XErrorEvent* error) {
-    if (firstTrappedError == Success)
-        firstTrappedError = error->error_code;
-    return 0;
-}
+Connection program = {};
+bool programOpened = false;
+ErrorTrap* innermostTrap = nullptr;
 
 int endOnConnectionLoss(Display*) {
     _exit(connectionLostExitCode);
@@ -49,54 +43,78 @@ const struct {
 const int atomCount = sizeof(atomNames) / sizeof(atomNames[0]);
 
 // One round trip for all of them.
-void internAtoms() {
+Atoms internAtoms(Display* connection) {
     char* names[atomCount];
     Atom values[atomCount];
     for (int i = 0; i < atomCount; ++i)
         names[i] = const_cast<char*>(atomNames[i].name);
     XInternAtoms(connection, names, atomCount, False, values);
+    Atoms interned = {};
     for (int i = 0; i < atomCount; ++i)
-        internedAtoms.*atomNames[i].member = values[i];
+        interned.*atomNames[i].member = values[i];
+    return interned;
 }
 
 } // namespace
 
-Display* display() {
-    if (connection || openingFailed)
-        return connection;
-    XSetErrorHandler(recordProtocolError);
+// The handlers are the process's, for every connection.
+Connection openConnection() {
+    XSetErrorHandler(ErrorTrap::recordError);
     XSetIOErrorHandler(endOnConnectionLoss);
-    connection = XOpenDisplay(nullptr);
-    if (!connection) {
-        openingFailed = true;
-        return nullptr;
-    }
-    internAtoms();
-    return connection;
+    Connection opened = {};
+    opened.display = XOpenDisplay(nullptr);
+    if (opened.display)
+        opened.atoms = internAtoms(opened.display);
+    return opened;
 }
 
-const Atoms& atoms() {
-    return internedAtoms;
+const Connection& programConnection() {
+    if (!programOpened) {
+        programOpened = true;
+        program = openConnection();
+    }
+    return program;
 }
 
 int screen() {
-    return DefaultScreen(connection);
+    return DefaultScreen(program.display);
 }
 
 Window rootWindow() {
-    return RootWindow(connection, DefaultScreen(connection));
+    return RootWindow(program.display, DefaultScreen(program.display));
 }
 
-// Errors arrive asynchronously: syncing first settles the earlier requests, so only the errors of
-// those made after it are counted.
-ErrorTrap::ErrorTrap() {
+// Errors arrive asynchronously: syncing first settles the earlier requests, so their errors go to
+// the traps that were there when they were made.
+ErrorTrap::ErrorTrap(const char* call)
+    : call(call), connection(display()), enclosing(innermostTrap) {
     XSync(connection, False);
-    firstTrappedError = Success;
+    innermostTrap = this;
+}
+
+ErrorTrap::~ErrorTrap() {
+    innermostTrap = enclosing;
 }
 
 bool ErrorTrap::failed() {
     XSync(connection, False);
-    return firstTrappedError != Success;
+    if (firstError.error_code == Success)
+        return false;
+    if (!reported) {
+        reported = true;
+        char text[160];
+        XGetErrorText(connection, firstError.error_code, text, sizeof(text));
+        std::fprintf(stderr, "%s: %s, in answer to X request %d.%d\n", call, text,
+                     firstError.request_code, firstError.minor_code);
+    }
+    return true;
+}
+
+int ErrorTrap::recordError(Display* connection, XErrorEvent* error) {
+    for (ErrorTrap* trap = innermostTrap; trap; trap = trap->enclosing)
+        if (trap->connection == connection && trap->firstError.error_code == Success)
+            trap->firstError = *error;
+    return 0;
 }
 
 } // namespace x11

@@ -1,8 +1,11 @@
-// The one connection to the X server, shared by every part of the layer, and the atoms they use.
+// Connections to the X server: the program's, shared by every part of the layer, and any other a
+// part opens for itself; the atoms the layer uses; and the trap for the protocol errors of a call.
 #ifndef TALVO_PLATFORM_X11_DISPLAY_H
 #define TALVO_PLATFORM_X11_DISPLAY_H
 
 #include <X11/Xlib.h>
+
+#include <cstddef>
 
 namespace x11 {
 
@@ -26,22 +29,57 @@ struct Atoms {
     Atom messageText;
 };
 
-// The connection, opened on first need; null when no display can be opened (and every later
-// call gives null too, without trying again). Protocol errors never end the program: they are
-// recorded for an ErrorTrap and otherwise ignored. A lost connection ends the program at once.
-Display* display();
-const Atoms& atoms();
+// A connection and the layer's atoms, interned on it. Protocol errors never end the program: they
+// are recorded for an ErrorTrap and otherwise ignored. A lost connection ends the program at once.
+struct Connection {
+    Display* display;
+    Atoms atoms;
+};
+
+// A connection of the caller's own, which it closes with XCloseDisplay; the display is null when
+// none can be opened.
+Connection openConnection();
+
+// The program's connection, opened on first need; its display is null when none can be opened
+// (and every later call gives null too, without trying again).
+const Connection& programConnection();
+// The program's display and atoms, as nearly every part of the layer uses them.
+inline Display* display() {
+    return programConnection().display;
+}
+inline const Atoms& atoms() {
+    return programConnection().atoms;
+}
 int screen();
 Window rootWindow();
 
-// Collects the protocol errors of the requests made during its lifetime.
+// Collects the protocol errors of the requests made on the program's connection during its
+// lifetime. Traps nest: the errors of an inner trap's requests are the outer one's too, while an
+// error of a request made before the inner trap began stays the outer one's alone. A trap lives
+// on the stack, so traps end in the reverse order they began.
 class ErrorTrap {
   public:
-    ErrorTrap();
+    // `call` names the call the trap guards, for the report of a failure.
+    explicit ErrorTrap(const char* call);
+    ~ErrorTrap();
     ErrorTrap(const ErrorTrap&) = delete;
     ErrorTrap& operator=(const ErrorTrap&) = delete;
-    // Waits until the server has handled every request made so far; true if one failed.
+    static void* operator new(std::size_t) = delete;
+
+    // Waits until the server has handled every request made so far; true if one failed. The first
+    // failure is then told on standard error: the call, what the server answered, and to which
+    // request.
     bool failed();
+
+  private:
+    friend Connection openConnection(); // installs the handler that records errors
+    static int recordError(Display* connection, XErrorEvent* error);
+
+    const char* call;
+    Display* connection;
+    ErrorTrap* enclosing;
+    XErrorEvent firstError = {}; // its error_code is Success until an error comes
+    bool reported = false;
 };
 
 } // namespace x11

@@ -1,5 +1,6 @@
 #include "platform/x11/event_translation.h"
 
+#include "platform/x11/client_size.h"
 #include "platform/x11/display.h"
 #include "platform/x11/message_queue.h"
 #include "platform/x11/window.h"
@@ -12,16 +13,15 @@ namespace {
 
 // The manager keeps WM_STATE on every window it manages; minimised is its iconic state.
 bool isIconic(Window handle) {
-    const std::vector<unsigned long> state = readProperty(handle, atoms().wmState, atoms().wmState);
+    const std::vector<unsigned long> state =
+        readProperty(programConnection(), handle, atoms().wmState, atoms().wmState);
     return !state.empty() && state[0] == IconicState;
 }
 
-// Until the first show the window procedure hears of no size: ShowWindow tells it the first one.
 void clientResized(HWND window, const XConfigureEvent& event) {
     window->clientWidth = event.width;
     window->clientHeight = event.height;
-    if (window->shown)
-        reportClientSize(window, false);
+    postClientSize(window);
 }
 
 void stateChanged(HWND window) {
@@ -29,8 +29,7 @@ void stateChanged(HWND window) {
     if (iconic == window->iconic)
         return;
     window->iconic = iconic;
-    if (window->shown)
-        reportClientSize(window, false);
+    postClientSize(window);
 }
 
 bool isCloseRequest(const XClientMessageEvent& event) {

@@ -1,4 +1,4 @@
-// X events become window messages.
+// X events become window messages, posted to the queue.
 #ifndef TALVO_PLATFORM_X11_EVENT_TRANSLATION_H
 #define TALVO_PLATFORM_X11_EVENT_TRANSLATION_H
 

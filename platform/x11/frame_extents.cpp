@@ -28,13 +28,7 @@ Bool isFrameExtentsChange(Display*, XEvent* event, XPointer window) {
 }
 
 void requestFrameExtents(Window window) {
-    XEvent request = {};
-    request.xclient.type = ClientMessage;
-    request.xclient.window = window;
-    request.xclient.message_type = atoms().netRequestFrameExtents;
-    request.xclient.format = 32;
-    XSendEvent(display(), rootWindow(), False, SubstructureNotifyMask | SubstructureRedirectMask,
-               &request);
+    sendWindowManagerRequest(programConnection(), window, atoms().netRequestFrameExtents, {});
     XFlush(display());
 }
 
@@ -63,10 +57,11 @@ bool awaitFrameExtents(Window window) {
 // A manager that follows the desktop conventions names its check window on the root, and lists
 // the requests it answers.
 bool managerAnswersRequests() {
-    if (readProperty(rootWindow(), atoms().netSupportingWmCheck, XA_WINDOW).empty())
+    const Connection& program = programConnection();
+    if (readProperty(program, rootWindow(), atoms().netSupportingWmCheck, XA_WINDOW).empty())
         return false;
     const std::vector<unsigned long> supported =
-        readProperty(rootWindow(), atoms().netSupported, XA_ATOM);
+        readProperty(program, rootWindow(), atoms().netSupported, XA_ATOM);
     return std::find(supported.begin(), supported.end(), atoms().netRequestFrameExtents) !=
            supported.end();
 }
@@ -78,7 +73,7 @@ FrameExtents frameExtentsOf(Window window) {
     if (!managerAnswersRequests() || !awaitFrameExtents(window))
         return extents;
     const std::vector<unsigned long> sides =
-        readProperty(window, atoms().netFrameExtents, XA_CARDINAL);
+        readProperty(programConnection(), window, atoms().netFrameExtents, XA_CARDINAL);
     if (sides.size() == 4)
         extents = {static_cast<int>(sides[0]), static_cast<int>(sides[1]),
                    static_cast<int>(sides[2]), static_cast<int>(sides[3])};

@@ -1,4 +1,5 @@
-// The thread's message queue, and delivery of messages to window procedures.
+// The thread's queue of posted messages and its quit request. It keeps and hands out messages and
+// knows nothing of where they come from.
 #ifndef TALVO_PLATFORM_X11_MESSAGE_QUEUE_H
 #define TALVO_PLATFORM_X11_MESSAGE_QUEUE_H
 
@@ -6,15 +7,23 @@
 
 namespace x11 {
 
+// What PeekMessageA asks for: the messages of one window (null for any), in a range of message
+// numbers (0 to 0 for any), taken off the queue or left there (PM_REMOVE or not).
+struct MessageFilter {
+    HWND window;
+    UINT first;
+    UINT last;
+    UINT removeMessage;
+};
+
 void postMessage(HWND window, UINT message, WPARAM wParam, LPARAM lParam);
-// Calls the window procedure at once.
-LRESULT sendMessage(HWND window, UINT message, WPARAM wParam, LPARAM lParam);
+// The oldest posted message the filter lets through; false when there is none.
+bool takePostedMessage(const MessageFilter& filter, MSG* message);
+// WM_QUIT once PostQuitMessage has asked for it, whatever the window filter; false otherwise. It
+// comes only once nothing else is waiting, so it is asked for after everything else.
+bool takeQuitMessage(const MessageFilter& filter, MSG* message);
 // Drops what is still queued for a window that is going away.
 void discardMessagesFor(HWND window);
-
-// WM_SIZE for the client size, when it is not what the window procedure was last told. Sent now
-// for the first show, otherwise queued.
-void reportClientSize(HWND window, bool sendNow);
 
 } // namespace x11
 

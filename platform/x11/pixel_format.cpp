@@ -3,6 +3,7 @@
 #include "platform/x11/display.h"
 #include "platform/x11/pixel_format_match.h"
 #include "platform/x11/window.h"
+#include "platform/x11/window_lifetime.h"
 
 #include <GL/glx.h>
 
@@ -103,7 +104,7 @@ int WINAPI ChoosePixelFormat(HDC deviceContext, const PIXELFORMATDESCRIPTOR* req
     const x11::FrameBufferConfigs all;
     const x11::FrameBufferConfigs candidates(*request);
     int best = 0;
-    x11::MatchDistance bestDistance;
+    x11::MatchDistance bestDistance = {};
     for (int i = 0; i < candidates.count; ++i) {
         const GLXFBConfig config = candidates.list[i];
         if (!x11::hasColorVisual(config))

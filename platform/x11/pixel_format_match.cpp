@@ -1,5 +1,7 @@
 #include "platform/x11/pixel_format_match.h"
 
+#include <tuple>
+
 namespace x11 {
 namespace {
 
@@ -12,8 +14,12 @@ int extra(int have, int asked) {
 
 } // namespace
 
-// First the bits missing from what was asked, then buffers that were not asked for at all, then
-// the driver's caveats, then the bits beyond what was asked.
+bool operator<(const MatchDistance& nearer, const MatchDistance& farther) {
+    return std::tie(nearer.missingBits, nearer.unaskedBuffers, nearer.caveats, nearer.extraBits) <
+           std::tie(farther.missingBits, farther.unaskedBuffers, farther.caveats,
+                    farther.extraBits);
+}
+
 MatchDistance matchDistance(const FrameBufferMakeUp& makeUp, const PIXELFORMATDESCRIPTOR& request) {
     const int missingBits = missing(makeUp.colorBits, request.cColorBits) +
                             missing(makeUp.alphaBits, request.cAlphaBits) +

@@ -4,8 +4,6 @@
 
 #include "platform/platform.h"
 
-#include <tuple>
-
 namespace x11 {
 
 struct FrameBufferMakeUp {
@@ -18,9 +16,16 @@ struct FrameBufferMakeUp {
     bool caveat; // slow or not conformant, as the driver says
 };
 
-// Smaller is closer. Tuples compare part by part, so each part only decides between frame
-// buffers equal in the parts before it.
-using MatchDistance = std::tuple<int, int, int, int>;
+// How far a frame buffer is from a request. Smaller is closer, compared part by part in the order
+// below: each part only decides between frame buffers equal in the parts before it.
+struct MatchDistance {
+    int missingBits;    // colour, alpha, depth, stencil and accumulation bits asked for and lacking
+    int unaskedBuffers; // stencil, accumulation and auxiliary buffers nobody asked for
+    int caveats;        // 1 when the driver says it is slow or not conformant
+    int extraBits;      // colour, alpha and depth bits beyond what was asked
+};
+bool operator<(const MatchDistance& nearer, const MatchDistance& farther);
+
 MatchDistance matchDistance(const FrameBufferMakeUp& makeUp, const PIXELFORMATDESCRIPTOR& request);
 
 } // namespace x11

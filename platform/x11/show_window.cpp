@@ -1,8 +1,9 @@
 // Show states. A window not yet mapped gets its state as a hint for the window manager; a mapped
 // one asks the manager to change it.
+#include "platform/x11/client_size.h"
 #include "platform/x11/display.h"
-#include "platform/x11/message_queue.h"
 #include "platform/x11/window.h"
+#include "platform/x11/window_properties.h"
 
 #include <X11/Xatom.h>
 #include <X11/Xutil.h>
@@ -41,18 +42,15 @@ void setInitialState(HWND window, ShowState state) {
     }
 }
 
-// The _NET_WM_STATE request of the desktop conventions: 1 adds the states, 0 removes them.
-void requestMaximised(HWND window, bool maximised) {
-    XEvent request = {};
-    request.xclient.type = ClientMessage;
-    request.xclient.window = window->handle;
-    request.xclient.message_type = atoms().netWmState;
-    request.xclient.format = 32;
-    request.xclient.data.l[0] = maximised ? 1 : 0;
-    request.xclient.data.l[1] = static_cast<long>(atoms().netWmStateMaximizedVert);
-    request.xclient.data.l[2] = static_cast<long>(atoms().netWmStateMaximizedHorz);
-    XSendEvent(display(), rootWindow(), False, SubstructureNotifyMask | SubstructureRedirectMask,
-               &request);
+// The _NET_WM_STATE request of the desktop conventions: its first argument adds the states or
+// removes them.
+enum class StateChange : long { remove = 0, add = 1 };
+
+void requestMaximised(HWND window, StateChange change) {
+    sendWindowManagerRequest(programConnection(), window->handle, atoms().netWmState,
+                             {static_cast<long>(change),
+                              static_cast<long>(atoms().netWmStateMaximizedVert),
+                              static_cast<long>(atoms().netWmStateMaximizedHorz)});
 }
 
 void changeState(HWND window, ShowState state) {
@@ -67,7 +65,8 @@ void changeState(HWND window, ShowState state) {
     case ShowState::maximised:
     case ShowState::normal:
         XMapWindow(connection, window->handle);
-        requestMaximised(window, state == ShowState::maximised);
+        requestMaximised(window,
+                         state == ShowState::maximised ? StateChange::add : StateChange::remove);
         break;
     }
 }
@@ -96,7 +95,7 @@ BOOL WINAPI ShowWindow(HWND window, int showCommand) {
         XMapWindow(x11::display(), window->handle);
         window->shown = true;
         window->iconic = state == x11::ShowState::minimised;
-        x11::reportClientSize(window, true);
+        x11::sendClientSize(window);
     } else {
         x11::changeState(window, state);
     }

@@ -21,10 +21,10 @@ bool isLive(HGLRC renderContext) {
 }
 
 // With nothing current there is nothing to detach, and no need of the display for it.
-bool detachCurrent() {
+bool detachCurrent(const char* call) {
     if (!glXGetCurrentContext())
         return true;
-    ErrorTrap trap;
+    ErrorTrap trap(call);
     const bool detached = glXMakeCurrent(display(), None, nullptr);
     return detached && !trap.failed();
 }
@@ -38,7 +38,7 @@ HGLRC WINAPI wglCreateContext(HDC deviceContext) {
     HWND window = x11::windowOfDeviceContext(deviceContext);
     if (!window || !window->pixelFormat)
         return nullptr;
-    x11::ErrorTrap trap;
+    x11::ErrorTrap trap("wglCreateContext");
     const GLXContext context = glXCreateNewContext(x11::display(), window->frameBufferConfig,
                                                    GLX_RGBA_TYPE, nullptr, True);
     if (trap.failed() || !context) {
@@ -54,11 +54,11 @@ HGLRC WINAPI wglCreateContext(HDC deviceContext) {
 // A null context detaches the current one, whatever the device context.
 BOOL WINAPI wglMakeCurrent(HDC deviceContext, HGLRC renderContext) {
     if (!renderContext)
-        return x11::detachCurrent() ? TRUE : FALSE;
+        return x11::detachCurrent("wglMakeCurrent") ? TRUE : FALSE;
     HWND window = x11::windowOfDeviceContext(deviceContext);
     if (!window || !x11::isLive(renderContext))
         return FALSE;
-    x11::ErrorTrap trap;
+    x11::ErrorTrap trap("wglMakeCurrent");
     const bool current = glXMakeCurrent(x11::display(), window->handle, renderContext->context);
     return current && !trap.failed() ? TRUE : FALSE;
 }
@@ -67,7 +67,7 @@ BOOL WINAPI wglMakeCurrent(HDC deviceContext, HGLRC renderContext) {
 BOOL WINAPI wglDeleteContext(HGLRC renderContext) {
     if (!x11::isLive(renderContext))
         return FALSE;
-    if (glXGetCurrentContext() == renderContext->context && !x11::detachCurrent())
+    if (glXGetCurrentContext() == renderContext->context && !x11::detachCurrent("wglDeleteContext"))
         return FALSE;
     glXDestroyContext(x11::display(), renderContext->context);
     x11::liveContexts.erase(

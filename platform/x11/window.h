@@ -37,15 +37,15 @@ struct HWND__ {
 
 namespace x11 {
 
+// A window is live from its creation until it is destroyed.
+void addLiveWindow(HWND window);
+void removeLiveWindow(HWND window);
 // The argument if it is a window not yet destroyed, else null.
 HWND liveWindow(HWND window);
 // The window whose X window that is, or null.
 HWND windowOfXWindow(Window handle);
 // The window whose device context that is, or null.
 HWND windowOfDeviceContext(HDC deviceContext);
-// Gives a window that is not yet shown a new X window, with the visual of a GL configuration;
-// the handle, the properties and the size stay. False when the server refuses.
-bool recreateWithVisual(HWND window, const XVisualInfo& visual);
 
 } // namespace x11
 

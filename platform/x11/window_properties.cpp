@@ -1,7 +1,5 @@
 #include "platform/x11/window_properties.h"
 
-#include "platform/x11/display.h"
-
 #include <X11/Xatom.h>
 #include <X11/Xutil.h>
 
@@ -58,67 +56,94 @@ bool isAscii(const std::string& text) {
     return true;
 }
 
-} // namespace
-
-void setTitle(Window window, const std::string& utf8Title) {
-    Display* connection = display();
-    XChangeProperty(connection, window, atoms().netWmName, atoms().utf8String, 8, PropModeReplace,
-                    reinterpret_cast<const unsigned char*>(utf8Title.c_str()),
-                    static_cast<int>(utf8Title.size()));
-    // WM_NAME as Latin-1 where the title fits it, as compound text where it does not. ASCII is
-    // Latin-1 already and is stored as it is: Xlib's converter sets itself up from the locale on
-    // every call, which costs far more than the rest of the window's description together.
-    if (isAscii(utf8Title)) {
-        XStoreName(connection, window, utf8Title.c_str());
-        return;
-    }
-    char* list[] = {const_cast<char*>(utf8Title.c_str())};
-    XTextProperty name;
-    if (Xutf8TextListToTextProperty(connection, list, 1, XStdICCTextStyle, &name) >= Success) {
-        XSetWMName(connection, window, &name);
-        XFree(name.value);
-    }
-}
-
-void setClassHint(Window window, const char* className) {
-    XClassHint hint = {const_cast<char*>(className), const_cast<char*>(className)};
-    XSetClassHint(display(), window, &hint);
-}
-
-void setCloseProtocol(Window window) {
-    Atom protocols[] = {atoms().wmDeleteWindow};
-    XSetWMProtocols(display(), window, protocols, 1);
-}
-
-void setDecorations(Window window, DWORD style) {
-    const MotifHints hints = motifHintsFor(style);
-    XChangeProperty(display(), window, atoms().motifWmHints, atoms().motifWmHints, 32,
-                    PropModeReplace, reinterpret_cast<const unsigned char*>(&hints),
-                    sizeof(hints) / sizeof(long));
-}
-
-void setPlacement(Window window, int x, int y, int width, int height, bool fixedSize) {
+// Where the frame goes; the window manager keeps the rest of the hints as it likes.
+XSizeHints placementHints(int x, int y) {
     XSizeHints hints = {};
     hints.flags = USPosition | PWinGravity;
     hints.x = x;
     hints.y = y;
     hints.win_gravity = NorthWestGravity;
-    if (fixedSize) {
-        hints.flags |= PMinSize | PMaxSize;
-        hints.min_width = hints.max_width = width;
-        hints.min_height = hints.max_height = height;
-    }
-    XSetWMNormalHints(display(), window, &hints);
+    return hints;
 }
 
-std::vector<unsigned long> readProperty(Window window, Atom property, Atom type) {
+} // namespace
+
+void setTitle(const Connection& connection, Window window, const std::string& utf8Title) {
+    Display* display = connection.display;
+    XChangeProperty(display, window, connection.atoms.netWmName, connection.atoms.utf8String, 8,
+                    PropModeReplace, reinterpret_cast<const unsigned char*>(utf8Title.c_str()),
+                    static_cast<int>(utf8Title.size()));
+    // WM_NAME as Latin-1 where the title fits it, as compound text where it does not. ASCII is
+    // Latin-1 already and is stored as it is: Xlib's converter sets itself up from the locale on
+    // every call, which costs far more than the rest of the window's description together.
+    if (isAscii(utf8Title)) {
+        XStoreName(display, window, utf8Title.c_str());
+        return;
+    }
+    char* list[] = {const_cast<char*>(utf8Title.c_str())};
+    XTextProperty name;
+    if (Xutf8TextListToTextProperty(display, list, 1, XStdICCTextStyle, &name) >= Success) {
+        XSetWMName(display, window, &name);
+        XFree(name.value);
+    }
+}
+
+void setClassHint(const Connection& connection, Window window, const char* className) {
+    XClassHint hint = {const_cast<char*>(className), const_cast<char*>(className)};
+    XSetClassHint(connection.display, window, &hint);
+}
+
+void setCloseProtocol(const Connection& connection, Window window) {
+    Atom protocols[] = {connection.atoms.wmDeleteWindow};
+    XSetWMProtocols(connection.display, window, protocols, 1);
+}
+
+void setDecorations(const Connection& connection, Window window, DWORD style) {
+    const MotifHints hints = motifHintsFor(style);
+    XChangeProperty(connection.display, window, connection.atoms.motifWmHints,
+                    connection.atoms.motifWmHints, 32, PropModeReplace,
+                    reinterpret_cast<const unsigned char*>(&hints), sizeof(hints) / sizeof(long));
+}
+
+void setPlacement(const Connection& connection, Window window, int x, int y) {
+    XSizeHints hints = placementHints(x, y);
+    XSetWMNormalHints(connection.display, window, &hints);
+}
+
+void setFixedPlacement(const Connection& connection, Window window, int x, int y, int width,
+                       int height) {
+    XSizeHints hints = placementHints(x, y);
+    hints.flags |= PMinSize | PMaxSize;
+    hints.min_width = hints.max_width = width;
+    hints.min_height = hints.max_height = height;
+    XSetWMNormalHints(connection.display, window, &hints);
+}
+
+void sendWindowManagerRequest(const Connection& connection, Window window, Atom request,
+                              std::initializer_list<long> arguments) {
+    XEvent message = {};
+    message.xclient.type = ClientMessage;
+    message.xclient.window = window;
+    message.xclient.message_type = request;
+    message.xclient.format = 32;
+    const int capacity = sizeof(message.xclient.data.l) / sizeof(long);
+    int count = 0;
+    for (long argument : arguments)
+        if (count < capacity)
+            message.xclient.data.l[count++] = argument;
+    XSendEvent(connection.display, DefaultRootWindow(connection.display), False,
+               SubstructureNotifyMask | SubstructureRedirectMask, &message);
+}
+
+std::vector<unsigned long> readProperty(const Connection& connection, Window window, Atom property,
+                                        Atom type) {
     Atom actualType;
     int actualFormat;
     unsigned long count;
     unsigned long bytesAfter;
     unsigned char* data = nullptr;
     std::vector<unsigned long> items;
-    if (XGetWindowProperty(display(), window, property, 0, 1024, False, type, &actualType,
+    if (XGetWindowProperty(connection.display, window, property, 0, 1024, False, type, &actualType,
                            &actualFormat, &count, &bytesAfter, &data) == Success &&
         actualType == type && actualFormat == 32) {
         // Xlib hands 32-bit items over as longs.
@@ -130,10 +155,11 @@ std::vector<unsigned long> readProperty(Window window, Atom property, Atom type)
     return items;
 }
 
-bool isMaximised(Window window) {
+bool isMaximised(const Connection& connection, Window window) {
+    const Atoms& atoms = connection.atoms;
     int directions = 0;
-    for (unsigned long state : readProperty(window, atoms().netWmState, XA_ATOM))
-        if (state == atoms().netWmStateMaximizedVert || state == atoms().netWmStateMaximizedHorz)
+    for (unsigned long state : readProperty(connection, window, atoms.netWmState, XA_ATOM))
+        if (state == atoms.netWmStateMaximizedVert || state == atoms.netWmStateMaximizedHorz)
             directions += 1;
     return directions == 2;
 }

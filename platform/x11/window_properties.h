@@ -1,32 +1,42 @@
-// What a top-level window tells the window manager about itself, and what the manager answers in
-// properties of its own.
+// What a top-level window tells the window manager about itself, what it asks of the manager, and
+// what the manager answers in properties of its own. Each call takes the connection it is made on.
 #ifndef TALVO_PLATFORM_X11_WINDOW_PROPERTIES_H
 #define TALVO_PLATFORM_X11_WINDOW_PROPERTIES_H
 
 #include "platform/platform.h"
+#include "platform/x11/display.h"
 
 #include <X11/Xlib.h>
 
+#include <initializer_list>
 #include <string>
 #include <vector>
 
 namespace x11 {
 
 // The title, both as _NET_WM_NAME and as the older WM_NAME.
-void setTitle(Window window, const std::string& utf8Title);
-void setClassHint(Window window, const char* className);
+void setTitle(const Connection& connection, Window window, const std::string& utf8Title);
+void setClassHint(const Connection& connection, Window window, const char* className);
 // Asks for WM_DELETE_WINDOW instead of being killed when the user closes the window.
-void setCloseProtocol(Window window);
+void setCloseProtocol(const Connection& connection, Window window);
 // Title bar, system menu, minimise and maximise boxes and sizing border as the window style asks.
-void setDecorations(Window window, DWORD style);
-// The position is the frame's top-left corner, as the user asked for it; a fixed size can be
-// neither resized nor maximised.
-void setPlacement(Window window, int x, int y, int width, int height, bool fixedSize);
+void setDecorations(const Connection& connection, Window window, DWORD style);
+// The position is the frame's top-left corner, as the user asked for it.
+void setPlacement(const Connection& connection, Window window, int x, int y);
+// The same, with a size the window can be neither resized nor maximised from.
+void setFixedPlacement(const Connection& connection, Window window, int x, int y, int width,
+                       int height);
+
+// A request of the desktop conventions about a window, with up to five 32-bit arguments: a
+// client message to the root window, where the manager listens for them. Not flushed.
+void sendWindowManagerRequest(const Connection& connection, Window window, Atom request,
+                              std::initializer_list<long> arguments);
 
 // The 32-bit items of a property of the given type; empty when it is not set.
-std::vector<unsigned long> readProperty(Window window, Atom property, Atom type);
+std::vector<unsigned long> readProperty(const Connection& connection, Window window, Atom property,
+                                        Atom type);
 // Maximised both ways, as the window manager keeps it in _NET_WM_STATE.
-bool isMaximised(Window window);
+bool isMaximised(const Connection& connection, Window window);
 
 } // namespace x11
 

@@ -7,13 +7,14 @@ set -u
 "$1" &
 pid=$!
 
-# The warning box is the visible window that carries the text of its message.
+# The warning box is the visible window that carries the text of its message. Each box has an X
+# connection of its own, so the next box may come with the id of the one before: it is told from
+# that one by its text.
 next_box() {
   for _ in $(seq 200); do
     for window in $(xdotool search --onlyvisible --name 'OpenGL' 2>/dev/null); do
-      [ "$window" = "$1" ] && continue
       text=$(xprop -id "$window" -notype _TALVO_MESSAGE 2>/dev/null | sed -n 's/^_TALVO_MESSAGE = "\(.*\)"$/\1/p')
-      [ -n "$text" ] && { echo "$window $text"; return 0; }
+      [ -n "$text" ] && [ "$window $text" != "$1" ] && { echo "$window $text"; return 0; }
     done
     sleep 0.05
   done
@@ -29,7 +30,7 @@ for expected in "Suitable PikselFormat bulunamadi!" "Giris degerleri girilemedi.
   echo "box: $text"
   [ "$text" = "$expected" ] || { echo "expected: $expected"; failed=1; }
   xdotool key --window "$window" Return
-  previous=$window
+  previous=$box
 done
 
 [ $failed = 1 ] && kill "$pid" 2>/dev/null

@@ -43,7 +43,7 @@ TEST_F(WindowTest, DescribesItselfToTheWindowManager) {
 // program's, takes a shorter way there than one that needs converting.
 TEST_F(WindowTest, AsciiTitleIsTheSameInBothNames) {
     const char title[] = "www.talvo.example - OpenGL";
-    x11::setTitle(window.xWindow(), title);
+    x11::setTitle(x11::programConnection(), window.xWindow(), title);
     XSync(x11::display(), False);
     EXPECT_EQ(observer.textProperty(window.xWindow(), "WM_NAME"), title);
     EXPECT_EQ(observer.textProperty(window.xWindow(), "_NET_WM_NAME"), title);

@@ -1,0 +1,28 @@
+// The message pump. Posted messages come first; X events are read only when none is waiting, and
+// only those the server has already sent, each translated into at most a few messages, so a poll
+// never waits.
+#include "platform/x11/display.h"
+#include "platform/x11/event_translation.h"
+#include "platform/x11/message_queue.h"
+
+BOOL WINAPI PeekMessageA(LPMSG message, HWND window, UINT filterMin, UINT filterMax,
+                         UINT removeMessage) {
+    const x11::MessageFilter filter = {window, filterMin, filterMax, removeMessage};
+    if (x11::takePostedMessage(filter, message))
+        return TRUE;
+    if (Display* connection = x11::display()) {
+        while (XPending(connection)) {
+            XEvent event;
+            XNextEvent(connection, &event);
+            x11::translateEvent(event);
+            if (x11::takePostedMessage(filter, message))
+                return TRUE;
+        }
+    }
+    return x11::takeQuitMessage(filter, message);
+}
+
+// No key messages reach the queue, so none becomes a character message.
+BOOL WINAPI TranslateMessage(const MSG*) {
+    return FALSE;
+}

@@ -1,0 +1,33 @@
+// Protocol errors reach the traps that were set when the failing request was made.
+#include <gtest/gtest.h>
+
+#include "platform/x11/display.h"
+
+namespace {
+
+// No window has the id None, so the server answers with BadWindow.
+void failingRequest() {
+    XDestroyWindow(x11::display(), None);
+}
+
+TEST(ErrorTrap, AnInnerTrapNeitherTakesNorHidesTheErrorsOfTheOuterOne) {
+    ASSERT_NE(x11::display(), nullptr);
+    {
+        x11::ErrorTrap outer("outer");
+        failingRequest();
+        x11::ErrorTrap inner("inner");
+        EXPECT_FALSE(inner.failed()) << "the request came before the inner trap";
+        EXPECT_TRUE(outer.failed());
+    }
+    {
+        x11::ErrorTrap outer("outer");
+        {
+            x11::ErrorTrap inner("inner");
+            failingRequest();
+            EXPECT_TRUE(inner.failed());
+        }
+        EXPECT_TRUE(outer.failed()) << "the request came in the outer trap's time too";
+    }
+}
+
+} // namespace
