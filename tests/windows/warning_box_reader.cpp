@@ -1,14 +1,12 @@
 // Reads the message box another program shows, from inside the same Wine session and through
 // the UTF-16 interfaces, and dismisses it with its OK button. It prints one line:
-//   acp=1252 owner=none caption="..." text="..." buttons=1 icon=yes
-// (the ANSI code page, the owner's class, the button ids, whether it has an icon), with every
-// character outside printable ASCII written as \uXXXX, so that the text is checked as the user
-// reads it whatever the console's code page. It waits up to ten seconds for a box and exits
-// with 1 if none appears.
+//   acp=1252 caption="..." text="..." icon=yes
+// (the ANSI code page, and whether the box has an icon), with every character outside printable
+// ASCII written as \uXXXX, so that the text is checked as the user reads it whatever the
+// console's code page. It waits up to ten seconds for a box and exits with 1 if none appears.
 #include <windows.h>
 
 #include <cstdio>
-#include <string>
 
 namespace {
 
@@ -38,25 +36,20 @@ HWND waitForBox() {
 
 struct Contents {
     wchar_t text[textCapacity] = {};
-    std::string buttonIds;
     bool hasIcon = false;
 };
 
-// The box's children: static controls for its icon and text, and its buttons.
+// The box shows its icon and its text in static controls.
 BOOL CALLBACK readChild(HWND child, LPARAM contents) {
     auto& box = *reinterpret_cast<Contents*>(contents);
-    if (!IsWindowVisible(child))
-        return TRUE;
     wchar_t className[textCapacity] = {};
     GetClassNameW(child, className, textCapacity);
-    if (lstrcmpiW(className, L"Button") == 0) {
-        box.buttonIds += (box.buttonIds.empty() ? "" : ",") + std::to_string(GetDlgCtrlID(child));
-    } else if (lstrcmpiW(className, L"Static") == 0) {
-        if ((GetWindowLongW(child, GWL_STYLE) & SS_TYPEMASK) == SS_ICON)
-            box.hasIcon = SendMessageW(child, STM_GETICON, 0, 0) != 0;
-        else
-            GetWindowTextW(child, box.text, textCapacity);
-    }
+    if (!IsWindowVisible(child) || lstrcmpiW(className, L"Static") != 0)
+        return TRUE;
+    if ((GetWindowLongW(child, GWL_STYLE) & SS_TYPEMASK) == SS_ICON)
+        box.hasIcon = SendMessageW(child, STM_GETICON, 0, 0) != 0;
+    else
+        GetWindowTextW(child, box.text, textCapacity);
     return TRUE;
 }
 
@@ -68,22 +61,16 @@ int main() {
         std::fprintf(stderr, "no message box appeared\n");
         return 1;
     }
-    wchar_t owner[textCapacity] = L"none";
-    if (const HWND ownerWindow = GetWindow(box, GW_OWNER))
-        GetClassNameW(ownerWindow, owner, textCapacity);
     wchar_t caption[textCapacity] = {};
     GetWindowTextW(box, caption, textCapacity);
     Contents contents;
     EnumChildWindows(box, readChild, reinterpret_cast<LPARAM>(&contents));
 
-    std::printf("acp=%u owner=", GetACP());
-    printEscaped(owner);
-    std::printf(" caption=\"");
+    std::printf("acp=%u caption=\"", GetACP());
     printEscaped(caption);
     std::printf("\" text=\"");
     printEscaped(contents.text);
-    std::printf("\" buttons=%s icon=%s\n", contents.buttonIds.c_str(),
-                contents.hasIcon ? "yes" : "no");
+    std::printf("\" icon=%s\n", contents.hasIcon ? "yes" : "no");
     PostMessageW(box, WM_COMMAND, MAKEWPARAM(IDOK, BN_CLICKED), 0);
     return 0;
 }
