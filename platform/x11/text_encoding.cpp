@@ -1,48 +1,21 @@
 #include "platform/x11/text_encoding.h"
 
+#include "platform/text/windows1254.h"
+
 namespace x11 {
 namespace {
 
-// Code points of the bytes 0x80 to 0x9F. The seven bytes the code page leaves undefined map to the
-// control characters of the same value, as Windows converts them.
-const char32_t upperControlRange[32] = {
-    0x20AC, 0x0081, 0x201A, 0x0192, 0x201E, 0x2026, 0x2020, 0x2021, 0x02C6, 0x2030, 0x0160,
-    0x2039, 0x0152, 0x008D, 0x008E, 0x008F, 0x0090, 0x2018, 0x2019, 0x201C, 0x201D, 0x2022,
-    0x2013, 0x2014, 0x02DC, 0x2122, 0x0161, 0x203A, 0x0153, 0x009D, 0x009E, 0x0178,
-};
-
-// From 0xA0 on the code page is Latin-1 except for the six Turkish letters.
-char32_t codePointOf(unsigned char byte) {
-    if (byte >= 0x80 && byte < 0xA0)
-        return upperControlRange[byte - 0x80];
-    switch (byte) {
-    case 0xD0:
-        return 0x011E; // G with breve
-    case 0xDD:
-        return 0x0130; // I with dot above
-    case 0xDE:
-        return 0x015E; // S with cedilla
-    case 0xF0:
-        return 0x011F; // g with breve
-    case 0xFD:
-        return 0x0131; // dotless i
-    case 0xFE:
-        return 0x015F; // s with cedilla
-    default:
-        return byte;
-    }
-}
-
-void appendUtf8(std::string& out, char32_t codePoint) {
-    if (codePoint < 0x80) {
-        out += static_cast<char>(codePoint);
-    } else if (codePoint < 0x800) {
-        out += static_cast<char>(0xC0 | (codePoint >> 6));
-        out += static_cast<char>(0x80 | (codePoint & 0x3F));
+// Every character of the code page is in the Basic Multilingual Plane: at most three bytes.
+void appendUtf8(std::string& out, char16_t character) {
+    if (character < 0x80) {
+        out += static_cast<char>(character);
+    } else if (character < 0x800) {
+        out += static_cast<char>(0xC0 | (character >> 6));
+        out += static_cast<char>(0x80 | (character & 0x3F));
     } else {
-        out += static_cast<char>(0xE0 | (codePoint >> 12));
-        out += static_cast<char>(0x80 | ((codePoint >> 6) & 0x3F));
-        out += static_cast<char>(0x80 | (codePoint & 0x3F));
+        out += static_cast<char>(0xE0 | (character >> 12));
+        out += static_cast<char>(0x80 | ((character >> 6) & 0x3F));
+        out += static_cast<char>(0x80 | (character & 0x3F));
     }
 }
 
@@ -51,7 +24,7 @@ void appendUtf8(std::string& out, char32_t codePoint) {
 std::string utf8FromWindows1254(const char* text) {
     std::string out;
     for (const char* c = text; *c; ++c)
-        appendUtf8(out, codePointOf(static_cast<unsigned char>(*c)));
+        appendUtf8(out, windows1254::toUnicode(static_cast<unsigned char>(*c)));
     return out;
 }
 

@@ -25,10 +25,10 @@ fail() {
 # has no display; start on a server of this test's own.
 wineserver --wait
 
-wine "$program" &
+"$WINE" "$program" &
 program_pid=$!
 
-windows=$(wine "$probe") || fail "the program showed no window"
+windows=$("$WINE" "$probe") || fail "the program showed no window"
 windows=$(printf '%s\n' "$windows" | tr -d '\r') # the probe writes Windows line ends
 [ "$windows" = "$expected_window" ] ||
   fail "expected one window: $expected_window; found: $windows"
