@@ -1,7 +1,11 @@
 #include "platform/x11/display.h"
 
-#include <cstdio>
+#include <poll.h>
 #include <unistd.h>
+
+#include <csignal>
+#include <cstdio>
+#include <initializer_list>
 
 namespace x11 {
 namespace {
@@ -16,6 +20,25 @@ ErrorTrap* innermostTrap = nullptr;
 
 int endOnConnectionLoss(Display*) {
     _exit(connectionLostExitCode);
+}
+
+// The GL driver talks to the server on the program's connection too, and some of its paths use an
+// answer they did not get from a server gone, without looking: a crash that follows the loss of
+// the connection ends the program as the loss does. Any other crash goes on as one.
+void endCrashAfterConnectionLoss(int signal) {
+    pollfd connection = {ConnectionNumber(program.display), 0, 0};
+    if (poll(&connection, 1, 0) == 1 && (connection.revents & (POLLHUP | POLLERR)))
+        _exit(connectionLostExitCode);
+    raise(signal); // the default action, as the handler was reset on the way in
+}
+
+void catchCrashesAfterConnectionLoss() {
+    struct sigaction action = {};
+    action.sa_handler = endCrashAfterConnectionLoss;
+    sigemptyset(&action.sa_mask);
+    action.sa_flags = SA_RESETHAND | SA_NODEFER;
+    for (int signal : {SIGSEGV, SIGBUS, SIGABRT})
+        sigaction(signal, &action, nullptr);
 }
 
 const struct {
@@ -72,6 +95,8 @@ const Connection& programConnection() {
     if (!programOpened) {
         programOpened = true;
         program = openConnection();
+        if (program.display)
+            catchCrashesAfterConnectionLoss();
     }
     return program;
 }

@@ -1,0 +1,17 @@
+// The signals by which the session (a terminal, a service manager, kill) asks the program to end.
+// They ask for a close, as when the user closes the program's windows.
+#ifndef TALVO_PLATFORM_X11_SESSION_SIGNALS_H
+#define TALVO_PLATFORM_X11_SESSION_SIGNALS_H
+
+namespace x11 {
+
+// From here on SIGTERM, SIGINT and SIGHUP each ask for a close the first time; the same signal
+// again ends the program at once, as it did before (for one that does not get to its messages).
+// SIGPIPE is ignored: a write to a pipe that no one reads fails, and the program carries on.
+void takeSessionSignals();
+// Whether a close was asked for since the last call.
+bool takeCloseRequest();
+
+} // namespace x11
+
+#endif
