@@ -1,11 +1,12 @@
 #include "platform/x11/display.h"
 
+#include "platform/x11/process_signals.h"
+
 #include <poll.h>
 #include <unistd.h>
 
 #include <csignal>
 #include <cstdio>
-#include <initializer_list>
 
 namespace x11 {
 namespace {
@@ -30,15 +31,6 @@ void endCrashAfterConnectionLoss(int signal) {
     if (poll(&connection, 1, 0) == 1 && (connection.revents & (POLLHUP | POLLERR)))
         _exit(connectionLostExitCode);
     raise(signal); // the default action, as the handler was reset on the way in
-}
-
-void catchCrashesAfterConnectionLoss() {
-    struct sigaction action = {};
-    action.sa_handler = endCrashAfterConnectionLoss;
-    sigemptyset(&action.sa_mask);
-    action.sa_flags = SA_RESETHAND | SA_NODEFER;
-    for (int signal : {SIGSEGV, SIGBUS, SIGABRT})
-        sigaction(signal, &action, nullptr);
 }
 
 const struct {
@@ -96,7 +88,8 @@ const Connection& programConnection() {
         programOpened = true;
         program = openConnection();
         if (program.display)
-            catchCrashesAfterConnectionLoss();
+            handleSignals({SIGSEGV, SIGBUS, SIGABRT}, endCrashAfterConnectionLoss,
+                          SA_RESETHAND | SA_NODEFER);
     }
     return program;
 }

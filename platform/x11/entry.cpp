@@ -1,6 +1,6 @@
 // Process entry: the program starts in WinMain, as it would on Windows.
 #include "platform/platform.h"
-#include "platform/x11/session_signals.h"
+#include "platform/x11/process_signals.h"
 
 #include <string>
 

@@ -5,7 +5,7 @@
 #include "platform/x11/display.h"
 #include "platform/x11/event_translation.h"
 #include "platform/x11/message_queue.h"
-#include "platform/x11/session_signals.h"
+#include "platform/x11/process_signals.h"
 #include "platform/x11/window.h"
 
 namespace {
