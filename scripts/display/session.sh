@@ -12,7 +12,7 @@ screenshot=$1
 seconds=$2
 shift 2
 # How long the window may take to show, and the program to end after the close.
-patience=60
+patience=120
 
 "$@" &
 pid=$!
