@@ -1,41 +1,49 @@
-// The fixed GL state and the projection that follows the window's client area, read back from
-// a real context.
-#include "tests/support/gl_test.h"
+// The fixed GL state, the projection that follows the window's client area and the start of a
+// frame, read back from the context the window object makes on the X11 layer.
+#include "app/window_proc.h"
+#include "glwindow/gl_window.h"
 
+#include <gtest/gtest.h>
+
+#include <array>
 #include <cmath>
+
+struct HINSTANCE__ {};
 
 namespace {
 
+using Matrix = std::array<double, 16>;
 using Viewport = std::array<GLint, 4>;
 
 const Matrix identity = {1, 0, 0, 0, 0, 1, 0, 0, 0, 0, 1, 0, 0, 0, 0, 1};
 
 // The 50-degree perspective with near plane 1 and far plane 1500, column-major.
 Matrix perspective(double aspect) {
-    const double pi = 3.14159265358979323846;
-    const double focal = 1.0 / std::tan(25.0 * pi / 180.0);
-    const double nearPlane = 1.0, farPlane = 1500.0;
-    return {focal / aspect,
-            0,
-            0,
-            0,
-            0,
-            focal,
-            0,
-            0,
-            0,
-            0,
-            (farPlane + nearPlane) / (nearPlane - farPlane),
-            -1,
-            0,
-            0,
-            2 * farPlane * nearPlane / (nearPlane - farPlane),
-            0};
+    const double focal = 1 / std::tan(25 * M_PI / 180), nearPlane = 1, farPlane = 1500;
+    Matrix values = {};
+    values[0] = focal / aspect;
+    values[5] = focal;
+    values[10] = (farPlane + nearPlane) / (nearPlane - farPlane);
+    values[11] = -1;
+    values[14] = 2 * farPlane * nearPlane / (nearPlane - farPlane);
+    return values;
+}
+
+Matrix matrix(GLenum which) {
+    Matrix values;
+    glGetDoublev(which, values.data());
+    return values;
 }
 
 void expectMatrixNear(const Matrix& actual, const Matrix& expected) {
     for (int i = 0; i < 16; ++i)
         EXPECT_NEAR(actual[i], expected[i], 1e-5 * (1 + std::fabs(expected[i]))) << "element " << i;
+}
+
+Viewport viewport() {
+    Viewport values;
+    glGetIntegerv(GL_VIEWPORT, values.data());
+    return values;
 }
 
 GLint integer(GLenum name) {
@@ -44,77 +52,70 @@ GLint integer(GLenum name) {
     return value;
 }
 
-class GlStateTest : public GlTest {
+HINSTANCE__ testModule;
+Viewport viewportAfterFirstShow;
+
+class GlStateTest : public testing::Test {
   protected:
-    // State unlike the one the window sets, so that a setting left out shows.
-    static void scrambleState() {
-        glClearColor(0.5f, 0.25f, 0.125f, 1.0f);
-        glClearDepth(0.5);
-        glShadeModel(GL_FLAT);
-        glDepthFunc(GL_ALWAYS);
-        glHint(GL_PERSPECTIVE_CORRECTION_HINT, GL_FASTEST);
-        glDisable(GL_TEXTURE_2D);
-        glDisable(GL_DEPTH_TEST);
-        glDepthMask(GL_FALSE);
-        glMatrixMode(GL_MODELVIEW);
-        glTranslated(1, 2, 3);
-        glMatrixMode(GL_TEXTURE);
+    static void SetUpTestSuite() {
+        ASSERT_EQ(theWindow.create(&testModule, 640, 480, "GL", "GL", SW_SHOWNORMAL), 1);
+        viewportAfterFirstShow = viewport();
+    }
+    static void TearDownTestSuite() { theWindow.destroy(); }
+
+    static void sendSize(int width, int height) {
+        windowProc(theWindow.window, WM_SIZE, SIZE_RESTORED, MAKELPARAM(width, height));
     }
 };
 
 TEST_F(GlStateTest, InitialStateIsTheFixedOne) {
-    scrambleState();
+    // State unlike the one the window sets, so that a setting left out shows.
+    glClearColor(0.5f, 0.25f, 0.125f, 1.0f);
+    glClearDepth(0.5);
+    glShadeModel(GL_FLAT);
+    glDepthFunc(GL_ALWAYS);
+    glHint(GL_PERSPECTIVE_CORRECTION_HINT, GL_FASTEST);
+    glDisable(GL_TEXTURE_2D);
+    glDisable(GL_DEPTH_TEST);
+    glDepthMask(GL_FALSE);
+    glTranslated(1, 2, 3);
+    glMatrixMode(GL_TEXTURE);
+
     ASSERT_EQ(theWindow.initGlState(640, 480), 1);
 
-    GLfloat clearColor[4];
-    glGetFloatv(GL_COLOR_CLEAR_VALUE, clearColor);
-    EXPECT_EQ(clearColor[0], 0.0f);
-    EXPECT_EQ(clearColor[1], 0.0f);
-    EXPECT_EQ(clearColor[2], 0.0f);
-    EXPECT_EQ(clearColor[3], 0.0f);
-    GLdouble clearDepth = 0;
-    glGetDoublev(GL_DEPTH_CLEAR_VALUE, &clearDepth);
-    EXPECT_EQ(clearDepth, 1.0);
-    EXPECT_EQ(integer(GL_SHADE_MODEL), GL_SMOOTH);
-    EXPECT_EQ(integer(GL_DEPTH_FUNC), GL_LEQUAL);
-    EXPECT_EQ(integer(GL_PERSPECTIVE_CORRECTION_HINT), GL_NICEST);
-    EXPECT_TRUE(glIsEnabled(GL_TEXTURE_2D));
-    EXPECT_TRUE(glIsEnabled(GL_DEPTH_TEST));
-    EXPECT_EQ(integer(GL_DEPTH_WRITEMASK), GL_TRUE);
-
+    std::array<GLdouble, 5> clearValues; // colour, then depth
+    glGetDoublev(GL_COLOR_CLEAR_VALUE, &clearValues[0]);
+    glGetDoublev(GL_DEPTH_CLEAR_VALUE, &clearValues[4]);
+    EXPECT_EQ(clearValues, (std::array<GLdouble, 5>{0, 0, 0, 0, 1}));
+    const std::pair<GLenum, GLint> settings[] = {{GL_SHADE_MODEL, GL_SMOOTH},
+                                                 {GL_DEPTH_FUNC, GL_LEQUAL},
+                                                 {GL_PERSPECTIVE_CORRECTION_HINT, GL_NICEST},
+                                                 {GL_TEXTURE_2D, GL_TRUE},
+                                                 {GL_DEPTH_TEST, GL_TRUE},
+                                                 {GL_DEPTH_WRITEMASK, GL_TRUE},
+                                                 {GL_MATRIX_MODE, GL_MODELVIEW}};
+    for (const auto& [name, value] : settings)
+        EXPECT_EQ(integer(name), value) << "GL state 0x" << std::hex << name;
     EXPECT_EQ(viewport(), (Viewport{0, 0, 640, 480}));
     expectMatrixNear(matrix(GL_PROJECTION_MATRIX), perspective(640.0 / 480.0));
-    EXPECT_EQ(integer(GL_MATRIX_MODE), GL_MODELVIEW);
     EXPECT_EQ(matrix(GL_MODELVIEW_MATRIX), identity);
     EXPECT_EQ(glGetError(), static_cast<GLenum>(GL_NO_ERROR));
 }
 
-TEST_F(GlStateTest, ProjectionUsesTheTrueAspectRatio) {
-    theWindow.resize(800, 600);
+TEST_F(GlStateTest, SizeNotificationsRefitViewportAndProjectionToTheClientArea) {
+    // The first show reports the client area, which the title bar makes lower than 480.
+    EXPECT_LE(viewportAfterFirstShow[2], 640);
+    EXPECT_GT(viewportAfterFirstShow[3], 0);
+    EXPECT_LT(viewportAfterFirstShow[3], 480);
 
+    sendSize(800, 600);
     EXPECT_EQ(viewport(), (Viewport{0, 0, 800, 600}));
-    expectMatrixNear(matrix(GL_PROJECTION_MATRIX), perspective(4.0 / 3.0)); // not 800/600 == 1
-}
+    expectMatrixNear(matrix(GL_PROJECTION_MATRIX), perspective(4.0 / 3.0)); // not 800 / 600 == 1
 
-TEST_F(GlStateTest, MinimisedWindowGetsAViewportOfOneRow) {
-    theWindow.resize(0, 0);
-
+    sendSize(0, 0); // minimised
     EXPECT_EQ(viewport(), (Viewport{0, 0, 0, 1}));
     EXPECT_EQ(integer(GL_MATRIX_MODE), GL_MODELVIEW);
     EXPECT_EQ(glGetError(), static_cast<GLenum>(GL_NO_ERROR));
-}
-
-TEST_F(GlStateTest, SizeNotificationsRefitTheProjectionToTheClientArea) {
-    ASSERT_EQ(theWindow.create(fake::instance, 640, 480, "t", "c", SW_SHOW), 1);
-    // The first show reports the client area, smaller than the 640 x 480 outer size.
-    EXPECT_EQ(viewport(), (Viewport{0, 0, 640 - fake::frameWidth, 480 - fake::frameHeight}));
-
-    fake::registeredClass.lpfnWndProc(fake::window, WM_SIZE, SIZE_MAXIMIZED,
-                                      MAKELPARAM(1904, 1041));
-    EXPECT_EQ(viewport(), (Viewport{0, 0, 1904, 1041}));
-    expectMatrixNear(matrix(GL_PROJECTION_MATRIX), perspective(1904.0 / 1041.0));
-    EXPECT_EQ(theWindow.width, 640); // the requested outer size is kept
-    EXPECT_EQ(theWindow.height, 480);
 }
 
 TEST_F(GlStateTest, AFrameStartsFromClearedBuffersAndAnIdentityModelView) {
@@ -130,7 +131,7 @@ TEST_F(GlStateTest, AFrameStartsFromClearedBuffersAndAnIdentityModelView) {
     GLubyte pixel[4] = {};
     glReadPixels(10, 10, 1, 1, GL_RGBA, GL_UNSIGNED_BYTE, pixel);
     EXPECT_EQ(pixel[0], 0);
-    EXPECT_NEAR(pixel[1], 128, 8); // 16-bit visuals keep 5 or 6 bits of green
+    EXPECT_NEAR(pixel[1], 128, 8); // 16-bit formats keep 5 or 6 bits of green
     EXPECT_EQ(pixel[2], 255);
     GLfloat depth = 0;
     glReadPixels(10, 10, 1, 1, GL_DEPTH_COMPONENT, GL_FLOAT, &depth);
