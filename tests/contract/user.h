@@ -7,7 +7,7 @@
 
 #include "platform/platform.h"
 
-#include <array>
+#include <functional>
 #include <string>
 
 namespace user {
@@ -20,26 +20,18 @@ extern const bool seesGlAndClock;
 const char windowTitle[] = "Sozlesme";
 const char boxCaption[] = "Uyari";
 
-// The window's outer rectangle, frame included, once it is on the screen: left, top, right,
-// bottom.
-std::array<int, 4> outerRect(HWND window);
+// A user's action on the window: "minimise", "restore", "maximise" or "close", as with the
+// buttons of its title bar.
+void act(HWND window, const std::string& action);
 
-// What a user does with the buttons of the window's title bar.
-void minimise(HWND window);
-void restore(HWND window);
-void maximise(HWND window);
-void close(HWND window);
-
-// From now on waits for the next warning box, reads it and dismisses it with `key` (Return,
-// space, Escape) or, for "close", with the close button of its title bar.
-void answerNextBox(const char* key);
 struct Box {
     std::string caption;
     std::string text;
     bool owned; // by the window
 };
-// What the user read in the box answered last; call once MessageBoxA has returned.
-Box answeredBox();
+// What the user read in the box `showBox` shows, once answered with `key` (Return, space,
+// Escape) or, for "close", with the close button of its title bar.
+Box answer(const char* key, const std::function<void()>& showBox);
 
 } // namespace user
 

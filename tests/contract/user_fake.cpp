@@ -6,31 +6,22 @@ namespace user {
 
 const bool seesGlAndClock = false;
 
-std::array<int, 4> outerRect(HWND) {
-    const auto [x, y, width, height] = fake::windowRect;
-    return {x, y, x + width, y + height};
-}
-
-void minimise(HWND) {
-    fake::post(WM_SIZE, SIZE_MINIMIZED, 0);
-}
-
-void restore(HWND) {
-    fake::post(WM_SIZE, SIZE_RESTORED, fake::clientSize());
-}
-
-void maximise(HWND) {
-    fake::post(WM_SIZE, SIZE_MAXIMIZED, MAKELPARAM(1920, 1161));
-}
-
-void close(HWND) {
-    fake::post(WM_CLOSE);
+void act(HWND, const std::string& action) {
+    if (action == "close")
+        return fake::post(WM_CLOSE);
+    const bool minimise = action == "minimise", maximise = action == "maximise";
+    fake::post(WM_SIZE,
+               minimise   ? SIZE_MINIMIZED
+               : maximise ? SIZE_MAXIMIZED
+                          : SIZE_RESTORED,
+               minimise   ? 0
+               : maximise ? MAKELPARAM(1920, 1161)
+                          : fake::clientSize());
 }
 
 // The fake's boxes need no answer: each returns at once.
-void answerNextBox(const char*) {}
-
-Box answeredBox() {
+Box answer(const char*, const std::function<void()>& showBox) {
+    showBox();
     const fake::WarningBox& box = fake::boxes.back();
     return {box.caption, box.text, box.owner == fake::window};
 }

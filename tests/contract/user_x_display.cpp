@@ -7,6 +7,7 @@
 #include <cstdio>
 #include <cstdlib>
 #include <fstream>
+#include <functional>
 #include <thread>
 
 namespace user {
@@ -14,9 +15,6 @@ namespace user {
 const bool seesGlAndClock = true;
 
 namespace {
-
-const char answeredBoxFile[] = "answered_box.txt";
-std::thread boxWatcher;
 
 #ifdef _WIN32
 // Under Wine a Unix program starts like a Windows one, from its path on drive Z:, but Windows
@@ -40,7 +38,6 @@ int runUser(const std::string& arguments) {
 }
 
 // The box keeps its text in a control of its own, which X does not see.
-std::string boxText;
 std::string textOfNextBox() {
     char text[256] = {};
     for (int poll = 0; poll < 2000 && !*text; ++poll, Sleep(5))
@@ -54,70 +51,37 @@ int runUser(const std::string& arguments) {
 }
 #endif
 
-void act(const std::string& action) {
-    EXPECT_EQ(runUser(action + " " + windowTitle), 0) << action;
-}
-
 } // namespace
 
-std::array<int, 4> outerRect(HWND window) {
-#ifdef _WIN32
-    RECT rect;
-    GetWindowRect(window, &rect);
-    return {rect.left, rect.top, rect.right, rect.bottom};
-#else
-    (void)window;
-    std::array<int, 4> rect = {};
-    EXPECT_EQ(runUser(std::string("outer-rect ") + windowTitle + " >outer_rect.txt"), 0);
-    std::ifstream("outer_rect.txt") >> rect[0] >> rect[1] >> rect[2] >> rect[3];
-    return rect;
-#endif
-}
-
-void minimise(HWND) {
-    act("minimise");
-}
-
-void restore(HWND) {
-    act("restore");
-}
-
-void maximise(HWND window) {
+void act(HWND window, const std::string& action) {
 #ifdef _WIN32
     // openbox offers no maximising for a Windows window without a sizing border; this is what
     // the maximise button of Windows' own title bar sends.
-    PostMessageA(window, WM_SYSCOMMAND, SC_MAXIMIZE, 0);
-#else
+    if (action == "maximise")
+        return (void)PostMessageA(window, WM_SYSCOMMAND, SC_MAXIMIZE, 0);
+#endif
     (void)window;
-    act("maximise");
-#endif
+    EXPECT_EQ(runUser(action + " " + windowTitle), 0) << action;
 }
 
-void close(HWND) {
-    act("close");
-}
-
-void answerNextBox(const char* key) {
-    boxWatcher = std::thread([key] {
-#ifdef _WIN32
-        boxText = textOfNextBox();
-#endif
-        runUser(std::string("answer-box ") + key + " " + answeredBoxFile + " " + windowTitle);
-    });
-}
-
-Box answeredBox() {
-    boxWatcher.join();
+Box answer(const char* key, const std::function<void()>& showBox) {
+    const char answered[] = "answered_box.txt";
     Box box;
-    std::string owners;
-    std::ifstream answered(answeredBoxFile);
-    std::getline(answered, box.caption);
-    std::getline(answered, box.text);
-    std::getline(answered, owners);
-    box.owned = owners == "1";
+    std::thread user([&] {
 #ifdef _WIN32
-    box.text = boxText;
+        box.text = textOfNextBox();
 #endif
+        runUser(std::string("answer-box ") + key + " " + answered + " " + windowTitle);
+    });
+    showBox();
+    user.join();
+    std::string text, owners;
+    std::ifstream seen(answered);
+    std::getline(seen, box.caption);
+    std::getline(seen, text);
+    std::getline(seen, owners);
+    box.text += text; // where X shows it
+    box.owned = owners == "1";
     return box;
 }
 

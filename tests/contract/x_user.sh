@@ -2,12 +2,11 @@
 # A user at the X display, acting through the window manager as a user would:
 #   x_user.sh window|minimise|restore|maximise|close|outer-rect TITLE
 #   x_user.sh answer-box KEY SEEN [WINDOW_TITLE]
-# The first act on the window titled TITLE once the window manager has it (window prints its
-# id; outer-rect its frame's left, top, right and bottom). answer-box waits for the next warning box (a visible
-# window not titled WINDOW_TITLE), writes its
-# caption, its text (where the window carries it in _TALVO_MESSAGE) and whether it has an owner
-# to the file SEEN, one line each, then dismisses it with KEY, or with its close button for
-# "close".
+# The first acts on the window titled TITLE once the window manager has it (window prints its id;
+# outer-rect its frame's left, top, right and bottom). answer-box waits for the next warning box
+# (a visible window not titled WINDOW_TITLE), writes its caption, its text (where the window
+# carries it in _TALVO_MESSAGE) and whether it has an owner to the file SEEN, one line each, then
+# dismisses it with KEY, or with its close button for "close".
 set -u
 
 # Polls: xdotool gives up with an error when a window it looks at goes away meanwhile.

@@ -1,6 +1,7 @@
 #include "tests/fake/fake_platform.h"
 
 #include <algorithm>
+#include <cstring>
 #include <cstdio>
 #include <deque>
 #include <map>
@@ -47,15 +48,35 @@ std::string describe(const char* text) {
 }
 
 std::string describe(const void* handle) {
-    const std::pair<const void*, const char*> names[] = {{nullptr, "null"},
-                                                         {fake::instance, "instance"},
-                                                         {fake::window, "window"},
-                                                         {fake::deviceContext, "dc"},
-                                                         {fake::renderContext, "rc"}};
+    const std::pair<const void*, const char*> names[] = {
+        {nullptr, "null"},           {fake::instance, "instance"}, {fake::window, "window"},
+        {fake::deviceContext, "dc"}, {fake::renderContext, "rc"},  {fake::arrowCursor, "arrow"}};
     for (const auto& [named, name] : names)
         if (handle == named)
             return name;
     return "other";
+}
+
+// A class by what a window of it gets: name, style, procedure, instance, cursor and background
+// brush.
+std::string describe(const WNDCLASSEXA* windowClass) {
+    return describe(windowClass->lpszClassName) + ", " + describe(windowClass->style) + ", " +
+           (windowClass->lpfnWndProc ? "procedure" : "null") + ", " +
+           describe(windowClass->hInstance) + ", " + describe(windowClass->hCursor) + ", " +
+           describe(windowClass->hbrBackground);
+}
+
+// A request by its size, version, flags, pixel type, colour and depth bits; any other field set
+// shows as "more".
+std::string describe(const PIXELFORMATDESCRIPTOR* request) {
+    PIXELFORMATDESCRIPTOR rest = *request;
+    rest.nSize = rest.nVersion = rest.dwFlags = rest.iPixelType = 0;
+    rest.cColorBits = rest.cDepthBits = 0;
+    const PIXELFORMATDESCRIPTOR none = {};
+    return "{" + describe(request->nSize) + ", " + describe(request->nVersion) + ", " +
+           describe(request->dwFlags) + ", " + describe(request->iPixelType) + ", " +
+           describe(request->cColorBits) + ", " + describe(request->cDepthBits) +
+           (std::memcmp(&rest, &none, sizeof rest) ? ", more}" : "}");
 }
 
 // Records the call and says whether it is the one a test asked to fail.
@@ -91,8 +112,6 @@ const HCURSOR arrowCursor = reinterpret_cast<HCURSOR>(&handleRecords[4]);
 
 std::vector<std::string> calls;
 std::vector<WarningBox> boxes;
-WNDCLASSEXA registeredClass;
-std::vector<PIXELFORMATDESCRIPTOR> pixelFormatRequests;
 std::array<int, 4> windowRect;
 DWORD clockMilliseconds;
 std::function<void(int)> onEmptyPoll;
@@ -101,7 +120,6 @@ void reset() {
     state = State();
     calls.clear();
     boxes.clear();
-    pixelFormatRequests.clear();
     clockMilliseconds = 0;
     onEmptyPoll = nullptr;
 }
@@ -129,12 +147,11 @@ std::vector<std::string> callsNamed(const std::vector<std::string>& names) {
 } // namespace fake
 
 ATOM WINAPI RegisterClassExA(const WNDCLASSEXA* windowClass) {
-    const char* name = windowClass->lpszClassName;
-    if (failing("RegisterClassExA", std::make_tuple(name)) ||
-        !state.classes.emplace(name, windowClass->lpfnWndProc).second)
-        return 0;
-    fake::registeredClass = *windowClass;
-    return 0xC001;
+    return failing("RegisterClassExA", std::make_tuple(windowClass)) ||
+                   !state.classes.emplace(windowClass->lpszClassName, windowClass->lpfnWndProc)
+                        .second
+               ? 0
+               : 0xC001;
 }
 
 HWND WINAPI CreateWindowExA(DWORD exStyle, LPCSTR className, LPCSTR windowName, DWORD style, int x,
@@ -159,14 +176,6 @@ BOOL WINAPI ShowWindow(HWND window, int showCommand) {
     return FALSE;
 }
 
-BOOL WINAPI DestroyWindow(HWND window) {
-    if (failing("DestroyWindow", std::make_tuple(window)) || !isTheWindow(window))
-        return FALSE;
-    sendToWindow(WM_DESTROY);
-    state.windowClass.clear();
-    return TRUE;
-}
-
 // The quit request comes only once the posted messages are gone, and only once.
 BOOL WINAPI PeekMessageA(LPMSG message, HWND window, UINT first, UINT last, UINT removeMessage) {
     failing("PeekMessageA", std::make_tuple(window, first, last, removeMessage));
@@ -187,76 +196,56 @@ BOOL WINAPI PeekMessageA(LPMSG message, HWND window, UINT first, UINT last, UINT
     return FALSE;
 }
 
-// A close request the window procedure passes on closes the window.
-LRESULT WINAPI DefWindowProcA(HWND window, UINT message, WPARAM wParam, LPARAM lParam) {
-    failing("DefWindowProcA", std::make_tuple(window, message, wParam, lParam));
-    if (message != WM_CLOSE)
-        return fake::defaultWindowProcResult;
-    DestroyWindow(window);
-    return 0;
-}
-
-void WINAPI PostQuitMessage(int exitCode) {
-    failing("PostQuitMessage", std::make_tuple(exitCode));
-    state.quitPosted = true;
-    state.quitCode = exitCode;
-}
-
-int WINAPI MessageBoxA(HWND owner, LPCSTR text, LPCSTR caption, UINT type) {
-    failing("MessageBoxA", std::make_tuple(owner, text, caption, type));
-    fake::boxes.push_back({owner, text, caption, type});
-    return IDOK;
-}
-
-int WINAPI ChoosePixelFormat(HDC deviceContext, const PIXELFORMATDESCRIPTOR* request) {
-    fake::pixelFormatRequests.push_back(*request);
-    return failing("ChoosePixelFormat", std::make_tuple(deviceContext)) ? 0 : fake::chosenFormat;
-}
-
 // A window takes one pixel format for its life.
 BOOL WINAPI SetPixelFormat(HDC deviceContext, int format, const PIXELFORMATDESCRIPTOR* request) {
-    fake::pixelFormatRequests.push_back(*request);
-    if (failing("SetPixelFormat", std::make_tuple(deviceContext, format)) ||
+    if (failing("SetPixelFormat", std::make_tuple(deviceContext, format, request)) ||
         (state.pixelFormat && state.pixelFormat != format))
         return FALSE;
     state.pixelFormat = format;
     return TRUE;
 }
 
-HGLRC WINAPI wglCreateContext(HDC deviceContext) {
-    if (failing("wglCreateContext", std::make_tuple(deviceContext)) || !state.pixelFormat)
-        return nullptr;
-    state.contextAlive = true;
-    return fake::renderContext;
-}
-
-// The calls that only answer, one entry each: result type, name and parameters, the arguments
-// the call is recorded with, and its answer; a call a test made fail answers its type's zero.
-#define ANSWERING_CALL(Result, name, parameters, recorded, answer)                                 \
+// The calls whose work is one expression, one entry each: result type, name and parameters, the
+// arguments the call is recorded with, and the expression, which gives the result; a call a test
+// made fail does nothing and gives its type's zero.
+#define FAKE_CALL(Result, name, parameters, recorded, answer)                                      \
     Result WINAPI name parameters {                                                                \
         return failing(#name, std::make_tuple recorded) ? Result() : Result(answer);               \
     }
 
 // A class stays while a window of it lives.
-ANSWERING_CALL(BOOL, UnregisterClassA, (LPCSTR name, HINSTANCE instance), (name, instance),
-               state.windowClass != name && state.classes.erase(name))
+FAKE_CALL(BOOL, UnregisterClassA, (LPCSTR name, HINSTANCE instance), (name, instance),
+          state.windowClass != name && state.classes.erase(name))
 // The application has no icon resource of its own.
-ANSWERING_CALL(HICON, LoadIconA, (HINSTANCE instance, LPCSTR name), (instance, name), nullptr)
-ANSWERING_CALL(HCURSOR, LoadCursorA, (HINSTANCE instance, LPCSTR name), (instance, name),
-               fake::arrowCursor)
-ANSWERING_CALL(BOOL, UpdateWindow, (HWND window), (window), isTheWindow(window))
-ANSWERING_CALL(HDC, GetDC, (HWND window), (window),
-               isTheWindow(window) ? fake::deviceContext : nullptr)
-ANSWERING_CALL(int, ReleaseDC, (HWND window, HDC dc), (window, dc),
-               isTheWindow(window) && dc == fake::deviceContext)
-ANSWERING_CALL(BOOL, TranslateMessage, (const MSG* message), (message->message), FALSE)
-ANSWERING_CALL(LRESULT, DispatchMessageA, (const MSG* message), (message->message),
-               isTheWindow(message->hwnd)
-                   ? sendToWindow(message->message, message->wParam, message->lParam)
-                   : 0)
-ANSWERING_CALL(BOOL, SwapBuffers, (HDC dc), (dc), state.pixelFormat != 0)
-ANSWERING_CALL(BOOL, wglMakeCurrent, (HDC dc, HGLRC context), (dc, context),
-               !context || state.contextAlive)
-ANSWERING_CALL(BOOL, wglDeleteContext, (HGLRC context), (context),
-               std::exchange(state.contextAlive, false))
-ANSWERING_CALL(DWORD, timeGetTime, (), (), fake::clockMilliseconds)
+FAKE_CALL(HICON, LoadIconA, (HINSTANCE instance, LPCSTR name), (instance, name), nullptr)
+FAKE_CALL(HCURSOR, LoadCursorA, (HINSTANCE instance, LPCSTR name), (instance, name),
+          fake::arrowCursor)
+FAKE_CALL(BOOL, UpdateWindow, (HWND window), (window), isTheWindow(window))
+FAKE_CALL(HDC, GetDC, (HWND window), (window), isTheWindow(window) ? fake::deviceContext : nullptr)
+FAKE_CALL(int, ReleaseDC, (HWND window, HDC dc), (window, dc),
+          isTheWindow(window) && dc == fake::deviceContext)
+FAKE_CALL(BOOL, TranslateMessage, (const MSG* message), (message->message), FALSE)
+FAKE_CALL(LRESULT, DispatchMessageA, (const MSG* message), (message->message),
+          isTheWindow(message->hwnd)
+              ? sendToWindow(message->message, message->wParam, message->lParam)
+              : 0)
+FAKE_CALL(BOOL, SwapBuffers, (HDC dc), (dc), state.pixelFormat != 0)
+FAKE_CALL(BOOL, wglMakeCurrent, (HDC dc, HGLRC context), (dc, context),
+          !context || state.contextAlive)
+FAKE_CALL(BOOL, wglDeleteContext, (HGLRC context), (context),
+          std::exchange(state.contextAlive, false))
+FAKE_CALL(DWORD, timeGetTime, (), (), fake::clockMilliseconds)
+FAKE_CALL(BOOL, DestroyWindow, (HWND window), (window),
+          isTheWindow(window) && (sendToWindow(WM_DESTROY), state.windowClass.clear(), true))
+// A close request the window procedure passes on closes the window.
+FAKE_CALL(LRESULT, DefWindowProcA, (HWND window, UINT message, WPARAM wParam, LPARAM lParam),
+          (window, message, wParam, lParam),
+          message == WM_CLOSE ? (DestroyWindow(window), 0) : fake::defaultWindowProcResult)
+FAKE_CALL(void, PostQuitMessage, (int exitCode), (exitCode),
+          (state.quitPosted = true, state.quitCode = exitCode))
+FAKE_CALL(int, MessageBoxA, (HWND owner, LPCSTR text, LPCSTR caption, UINT type),
+          (owner, text, caption, type), (fake::boxes.push_back({owner, text, caption, type}), IDOK))
+FAKE_CALL(int, ChoosePixelFormat, (HDC dc, const PIXELFORMATDESCRIPTOR* request), (dc, request),
+          fake::chosenFormat)
+FAKE_CALL(HGLRC, wglCreateContext, (HDC dc), (dc),
+          state.pixelFormat ? (state.contextAlive = true, fake::renderContext) : nullptr)

@@ -35,12 +35,11 @@ const int frameHeight = 39;
 const int chosenFormat = 7;
 const LRESULT defaultWindowProcResult = 77;
 
-// Every call in order, as "Name(arg, ...)": handles by the names above, texts quoted, styles and
-// messages in hexadecimal.
+// Every call in order, as "Name(arg, ...)": handles by the names above, texts quoted, unsigned
+// numbers (styles, flags, messages) in hexadecimal, class records and pixel-format requests by
+// their fields.
 extern std::vector<std::string> calls;
 extern std::vector<WarningBox> boxes;
-extern WNDCLASSEXA registeredClass; // the last one, as it was passed
-extern std::vector<PIXELFORMATDESCRIPTOR> pixelFormatRequests;
 // The outer rectangle the window was created with: x, y, width, height; and its client size, as
 // WM_SIZE gives it.
 extern std::array<int, 4> windowRect;
