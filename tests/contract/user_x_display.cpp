@@ -24,7 +24,8 @@ int runUser(const std::string& arguments) {
     std::remove(statusFile);
     std::string commandLine =
         "Z:\\bin\\sh -c \"sh " X_USER_SCRIPT " " + arguments + "; echo $? >" + statusFile + "\"";
-    STARTUPINFOA startup = {sizeof startup};
+    STARTUPINFOA startup = {};
+    startup.cb = sizeof startup;
     PROCESS_INFORMATION process;
     if (!CreateProcessA(nullptr, &commandLine[0], nullptr, nullptr, FALSE, 0, nullptr, nullptr,
                         &startup, &process))
