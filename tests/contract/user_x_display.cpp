@@ -67,6 +67,7 @@ void act(HWND window, const std::string& action) {
 
 Box answer(const char* key, const std::function<void()>& showBox) {
     const char answered[] = "answered_box.txt";
+    std::remove(answered);
     Box box;
     std::thread user([&] {
 #ifdef _WIN32
