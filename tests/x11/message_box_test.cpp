@@ -1,4 +1,4 @@
-// The warning box, watched and dismissed from a second thread while the test waits in it.
+// The warning box, watched and ended from a second thread while the test waits in it.
 #include <gtest/gtest.h>
 
 #include "platform/x11/display.h"
@@ -18,11 +18,21 @@ struct SeenBox {
     std::string caption;
     std::vector<unsigned long> transientFor;
     std::vector<unsigned long> windowType;
+    bool stayedAfterFirstAction = false;
 };
 
-// Shows a box and, once it is up, records it and plays `dismissal` (a user's action on it) until
-// the box is gone: an action the window manager is not yet ready for is played again.
-SeenBox showBox(HWND owner, const char* text, const std::string& dismissal) {
+std::string withWindows(std::string command, Window box, Window owner) {
+    for (const auto& [name, window] : {std::pair{"BOX", box}, std::pair{"OWNER", owner}})
+        for (auto at = command.find(name); at != std::string::npos; at = command.find(name))
+            command.replace(at, std::string(name).size(), hex(window));
+    return command;
+}
+
+// Shows a box and, once it is up, records it and plays `action` on it, a command in which BOX and
+// OWNER stand for the windows' ids. When that is not meant to end the box, `ending` follows, once
+// the box has had the time to react; whether it was still there then is recorded.
+SeenBox showBox(RecordingWindow* owner, const char* text, const std::string& action,
+                const std::string& ending = "") {
     SeenBox seen;
     std::thread watcher([&] {
         Observer observer;
@@ -34,18 +44,33 @@ SeenBox showBox(HWND owner, const char* text, const std::string& dismissal) {
         seen.transientFor = observer.longProperty(seen.window, "WM_TRANSIENT_FOR");
         seen.windowType = observer.longProperty(seen.window, "_NET_WM_WINDOW_TYPE");
         runTool("xdotool search --sync --onlyvisible --name '^Uyar' >/dev/null");
-        runTool(dismissal == "close"
-                    ? "wmctrl -i -c " + hex(seen.window)
-                    : "xdotool key --window " + hex(seen.window) + " " + dismissal);
+        const Window ownerWindow = owner ? owner->xWindow() : None;
+        runTool(withWindows(action, seen.window, ownerWindow));
+        if (ending.empty())
+            return;
+        std::this_thread::sleep_for(std::chrono::milliseconds(500));
+        seen.stayedAfterFirstAction = observer.exists(seen.window);
+        runTool(withWindows(ending, seen.window, ownerWindow));
     });
-    MessageBoxA(owner, text, "Uyar\xFD", MB_ICONWARNING | MB_OK);
+    MessageBoxA(owner ? owner->handle() : nullptr, text, "Uyar\xFD", MB_ICONWARNING | MB_OK);
     watcher.join();
     return seen;
 }
 
+// Shown, and mapped by the window manager when there is one.
+void show(RecordingWindow& window) {
+    ShowWindow(window.handle(), SW_SHOWNORMAL);
+    ASSERT_TRUE(window.pumpUntil([&] {
+        XWindowAttributes attributes;
+        return XGetWindowAttributes(x11::display(), window.xWindow(), &attributes) &&
+               attributes.map_state == IsViewable;
+    }));
+}
+
 TEST(MessageBox, OwnedDialogWithTheTextInUtf8) {
     RecordingWindow owner;
-    const SeenBox box = showBox(owner.handle(), "Pencere olu\xFEturulamadi.", "Return");
+    const SeenBox box =
+        showBox(&owner, "Pencere olu\xFEturulamadi.", "xdotool key --window BOX Return");
     ASSERT_NE(box.window, None);
     EXPECT_EQ(box.text, "Pencere olu\xC5\x9Fturulamadi.");
     EXPECT_EQ(box.caption, "Uyar\xC4\xB1");
@@ -56,12 +81,41 @@ TEST(MessageBox, OwnedDialogWithTheTextInUtf8) {
         << "the box keeps its settings to a connection of its own";
 }
 
-TEST(MessageBox, SpaceEscapeAndTheCloseBoxDismissItToo) {
-    for (const char* dismissal : {"space", "Escape", "close"}) {
-        const SeenBox box = showBox(nullptr, "Program acilamadi!", dismissal);
-        EXPECT_NE(box.window, None) << dismissal;
+// Another client taking the box away, or its connection, ends it as a dismissal does: the box
+// returns and the program goes on.
+TEST(MessageBox, EndedByTheUserOrFromOutside) {
+    for (const char* ending :
+         {"xdotool key --window BOX space", "xdotool key --window BOX Escape", "wmctrl -i -c BOX",
+          "xdotool windowunmap BOX", "xdotool windowclose BOX", "xkill -id BOX"}) {
+        const SeenBox box = showBox(nullptr, "Program acilamadi!", ending);
+        EXPECT_NE(box.window, None) << ending;
         EXPECT_TRUE(box.transientFor.empty()) << "no owner, no transient-for";
     }
+}
+
+// The window manager hides an owned box along with its minimised owner: that ends nothing.
+TEST(MessageBox, MinimisingTheOwnerKeepsTheBox) {
+    RecordingWindow owner;
+    show(owner);
+    const SeenBox box = showBox(&owner, "Program acilamadi!", "xdotool windowminimize --sync OWNER",
+                                "xdotool key --window BOX Return");
+    ASSERT_NE(box.window, None);
+    EXPECT_TRUE(box.stayedAfterFirstAction);
+}
+
+// With nobody else to give it the focus, the box takes it, so that a real key press reaches it,
+// and gives it back once dismissed.
+TEST(WithoutWindowManager, TheBoxTakesTheFocusAndGivesItBack) {
+    RecordingWindow owner;
+    show(owner);
+    XSetInputFocus(x11::display(), owner.xWindow(), RevertToParent, CurrentTime);
+    XSync(x11::display(), False);
+    const SeenBox box = showBox(&owner, "Program acilamadi!", "xdotool key Return");
+    EXPECT_NE(box.window, None);
+    Window focus = None;
+    int revertTo = 0;
+    XGetInputFocus(x11::display(), &focus, &revertTo);
+    EXPECT_EQ(focus, owner.xWindow());
 }
 
 } // namespace
