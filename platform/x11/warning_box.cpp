@@ -103,6 +103,7 @@ class WarningBox {
     void takeFocus();
     void giveFocusBack();
     bool stillMapped();
+    bool windowManagerLetGo();
     bool handle(const XEvent& event); // true once the box is dismissed
     void withdraw();
 
@@ -287,6 +288,14 @@ bool WarningBox::stillMapped() {
     return XGetWindowAttributes(display, window, &attributes) && attributes.map_state != IsUnmapped;
 }
 
+// A window manager keeps WM_STATE on the windows it manages, normal or minimised, and takes it
+// away, or sets it to withdrawn, when it lets a window go.
+bool WarningBox::windowManagerLetGo() {
+    const std::vector<unsigned long> state =
+        readProperty(own.connection, window, atoms.wmState, atoms.wmState);
+    return state.empty() || state[0] == WithdrawnState;
+}
+
 bool dismissingKey(const XKeyEvent& event) {
     const KeySym key = XLookupKeysym(const_cast<XKeyEvent*>(&event), 0);
     return key == XK_Return || key == XK_KP_Enter || key == XK_space || key == XK_Escape;
@@ -295,9 +304,11 @@ bool dismissingKey(const XKeyEvent& event) {
 // Return, Space and Escape press the button, as does a click released on it, and the close box.
 // A key counts once it is released after being pressed in this box: a key still held from the
 // box before, or repeating, does not dismiss the next one.
-// Another client destroying or unmapping the box dismisses it too. A window manager unmaps the
-// box it keeps in a frame to minimise it, which dismisses nothing; it hands back to the root a
-// box another client unmapped. An unmap the server makes while reparenting leaves it mapped.
+// Another client destroying or unmapping the box dismisses it too. With no window manager that
+// is the unmap itself (an unmap the server makes while reparenting leaves the box mapped). A
+// window manager that frames the box unmaps it to minimise it too, and hands it back to the root
+// when it ends, mapping it again a moment later: the box is dismissed only once the manager has
+// let go of it unmapped.
 bool WarningBox::handle(const XEvent& event) {
     switch (event.type) {
     case Expose:
@@ -327,9 +338,11 @@ bool WarningBox::handle(const XEvent& event) {
                static_cast<Atom>(event.xclient.data.l[0]) == atoms.wmDeleteWindow;
     case ReparentNotify:
         managed = event.xreparent.parent != RootWindow(display, screen);
-        return !managed && !stillMapped();
+        return false;
     case UnmapNotify:
         return !managed && !stillMapped();
+    case PropertyNotify:
+        return event.xproperty.atom == atoms.wmState && windowManagerLetGo() && !stillMapped();
     case DestroyNotify:
         managed = false;
         return true;
@@ -373,12 +386,9 @@ void WarningBox::withdraw() {
     while (nextEvent(event, windowManagerPatienceMs)) {
         if (event.type == DestroyNotify)
             return;
-        if (event.type == PropertyNotify && event.xproperty.atom == atoms.wmState) {
-            const std::vector<unsigned long> state =
-                readProperty(own.connection, window, atoms.wmState, atoms.wmState);
-            if (state.empty() || state[0] == WithdrawnState)
-                return;
-        }
+        if (event.type == PropertyNotify && event.xproperty.atom == atoms.wmState &&
+            windowManagerLetGo())
+            return;
     }
 }
 

@@ -83,14 +83,23 @@ TEST(MessageBox, OwnedDialogWithTheTextInUtf8) {
 
 // Another client taking the box away, or its connection, ends it as a dismissal does: the box
 // returns and the program goes on.
+const char* const endingsFromOutside[] = {"xdotool windowunmap BOX", "xdotool windowclose BOX",
+                                          "xkill -id BOX"};
+
 TEST(MessageBox, EndedByTheUserOrFromOutside) {
-    for (const char* ending :
-         {"xdotool key --window BOX space", "xdotool key --window BOX Escape", "wmctrl -i -c BOX",
-          "xdotool windowunmap BOX", "xdotool windowclose BOX", "xkill -id BOX"}) {
+    std::vector<const char*> endings = {"xdotool key --window BOX space",
+                                        "xdotool key --window BOX Escape", "wmctrl -i -c BOX"};
+    endings.insert(endings.end(), std::begin(endingsFromOutside), std::end(endingsFromOutside));
+    for (const char* ending : endings) {
         const SeenBox box = showBox(nullptr, "Program acilamadi!", ending);
         EXPECT_NE(box.window, None) << ending;
         EXPECT_TRUE(box.transientFor.empty()) << "no owner, no transient-for";
     }
+}
+
+TEST(WithoutWindowManager, EndedFromOutside) {
+    for (const char* ending : endingsFromOutside)
+        EXPECT_NE(showBox(nullptr, "Program acilamadi!", ending).window, None) << ending;
 }
 
 // The window manager hides an owned box along with its minimised owner: that ends nothing.
@@ -98,6 +107,18 @@ TEST(MessageBox, MinimisingTheOwnerKeepsTheBox) {
     RecordingWindow owner;
     show(owner);
     const SeenBox box = showBox(&owner, "Program acilamadi!", "xdotool windowminimize --sync OWNER",
+                                "xdotool key --window BOX Return");
+    ASSERT_NE(box.window, None);
+    EXPECT_TRUE(box.stayedAfterFirstAction);
+}
+
+// A window manager that starts puts the box in a frame, and one that ends hands it back, mapped:
+// the unmaps and reparenting that takes end nothing.
+TEST(WithoutWindowManager, AWindowManagerComingAndGoingKeepsTheBox) {
+    const SeenBox box = showBox(nullptr, "Program acilamadi!",
+                                "openbox --sm-disable & manager=$!; for i in $(seq 100); do "
+                                "xprop -id BOX WM_STATE | grep -q Normal && break; sleep 0.05; "
+                                "done; kill $manager; wait $manager",
                                 "xdotool key --window BOX Return");
     ASSERT_NE(box.window, None);
     EXPECT_TRUE(box.stayedAfterFirstAction);
