@@ -1,8 +1,7 @@
-// Another client of the display, doing to a window what any X client may: one action a run, on a
+// Another client of the display, doing to a window what xdotool cannot: one action a run, on a
 // window given by its id. The tests play it against the program to see that it survives.
-//   hostile destroy|unmap|close WINDOW
-//   hostile resize|configure WINDOW WIDTH HEIGHT   configure: a synthetic ConfigureNotify only
-//   hostile flood WINDOW SECONDS                   WM_STATE changes, from two connections
+//   hostile configure WINDOW WIDTH HEIGHT          a synthetic ConfigureNotify with that size
+//   hostile flood WINDOW SECONDS                   WM_STATE changes, 20,000 a second
 //   hostile manager KIND [LEFT RIGHT TOP BOTTOM]   a window manager, until it is killed
 // The manager answers frame-extents requests with the extents given, printing "request" for each
 // (and "ready" once it is one). KIND is how its check window stands: live; dead (destroyed);
@@ -10,8 +9,6 @@
 #include <X11/Xatom.h>
 #include <X11/Xlib.h>
 #include <X11/Xutil.h>
-
-#include <unistd.h>
 
 #include <chrono>
 #include <cstdio>
@@ -32,12 +29,8 @@ void setLongs(Window window, const char* property, Atom type, const long* values
                     reinterpret_cast<const unsigned char*>(values), count);
 }
 
-// WM_STATE is what the program reads back when it changes; it stays normal throughout. Each
-// connection changes it 20,000 times a second.
+// WM_STATE is what the program reads back when it changes; it stays normal throughout.
 void flood(Window window, long seconds) {
-    const bool child = fork() == 0;
-    if (child)
-        display = XOpenDisplay(nullptr); // a connection of its own
     const long normal[] = {NormalState, None};
     const auto start = std::chrono::steady_clock::now();
     for (auto tick = start; tick < start + std::chrono::seconds(seconds);) {
@@ -46,8 +39,6 @@ void flood(Window window, long seconds) {
         XFlush(display);
         std::this_thread::sleep_until(tick += std::chrono::milliseconds(10));
     }
-    if (child)
-        _exit(0);
 }
 
 void manager(const std::string& kind, const long extents[4]) {
@@ -95,17 +86,7 @@ int main(int argumentCount, char** arguments) {
     for (int i = 3; i < argumentCount && i < 7; ++i)
         numbers[i - 3] = std::strtol(arguments[i], nullptr, 0);
     XEvent event = {};
-    if (action == "destroy") {
-        XDestroyWindow(display, window);
-    } else if (action == "unmap") {
-        XUnmapWindow(display, window);
-    } else if (action == "resize") {
-        XResizeWindow(display, window, numbers[0], numbers[1]);
-    } else if (action == "close") {
-        event.xclient = {ClientMessage, 0, False, display, window, atom("WM_PROTOCOLS"), 32, {}};
-        event.xclient.data.l[0] = static_cast<long>(atom("WM_DELETE_WINDOW"));
-        XSendEvent(display, window, False, NoEventMask, &event);
-    } else if (action == "configure") {
+    if (action == "configure") {
         event.xconfigure.type = ConfigureNotify;
         event.xconfigure.event = event.xconfigure.window = window;
         event.xconfigure.width = static_cast<int>(numbers[0]);

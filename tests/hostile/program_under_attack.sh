@@ -2,24 +2,28 @@
 # The real program while another client attacks its window or its warning boxes, a window
 # manager of the test's own misbehaves, or the session signals it: the cases given, one after
 # another, each one argument with its own arguments. Runs under with_display.sh, with --wm where
-# the cases say so (and --no-glx for the boxes). The probe (gl_probe.cpp) tells the frames the
-# program presented and the viewport it set last.
-#   program_under_attack.sh PROGRAM HOSTILE PROBE "CASE [ARGUMENTS]"...
+# the cases say so (and --no-glx for the boxes). FRAME_CHECK (preloaded) reports the viewport of
+# every frame presented at a new one.
+#   program_under_attack.sh PROGRAM HOSTILE FRAME_CHECK "CASE [ARGUMENTS]"...
 set -u
-program=$1 hostile=$2 probe=$3
+program=$1 hostile=$2 frame_check=$3
 shift 3
 here=$(cd "$(dirname "$0")" && pwd)
 display_scripts=$here/../../scripts/display
 workdir=$(mktemp -d)
-trap 'kill -9 $pid $helper 2>/dev/null; rm -rf "$workdir"' EXIT
-pid="" helper=""
+trap 'kill -9 $pid $helpers 2>/dev/null; rm -rf "$workdir"' EXIT
+pid="" helpers=""
 
-fail() { echo "$case: $*"; exit 1; }
-frames() { cut -c1-12 "$workdir/probe"; }
-viewport() { awk '{print $2 "x" $3}' "$workdir/probe"; }
+fail() {
+  echo "$case: $*"
+  exit 1
+}
 size() { xwininfo -id "$window" | awk '/Width:/ {w=$2} /Height:/ {h=$2} END {print w "x" h}'; }
+# The sizes of the viewports frames were presented at, once the program has ended.
+viewports() { awk '/^viewport/ {print $4 "x" $5}' "$workdir/frames"; }
 start() {
-  LD_PRELOAD=$probe TALVO_PROBE=$workdir/probe "$program" 2>"$workdir/stderr" &
+  env LD_PRELOAD="$frame_check" FRAME_CHECK_REPORT="$workdir/frames" "$program" \
+    2>"$workdir/stderr" &
   pid=$!
   window=$("$display_scripts/program_window.sh" 60) || fail "no window"
   sleep 0.3
@@ -28,10 +32,14 @@ start() {
 # warning box waiting for the user, keeps it running.
 ends_with() { # CODE [SECONDS]
   for _ in $(seq $((${2:-1} * 10))); do kill -0 "$pid" 2>/dev/null || break; sleep 0.1; done
-  kill -0 "$pid" 2>/dev/null && fail "still running $((${2:-1})) s later: $(cat "$workdir/stderr")"
+  kill -0 "$pid" 2>/dev/null && fail "still running ${2:-1} s later: $(cat "$workdir/stderr")"
   wait "$pid"
   status=$?
   [ "$status" = "$1" ] || fail "exit code $status, not $1: $(cat "$workdir/memcheck" 2>/dev/null)"
+}
+close() {
+  kill -s TERM "$pid"
+  ends_with 0
 }
 # The box after the one given ("ID TEXT"); the program under memcheck takes seconds to show one.
 next_box() {
@@ -42,43 +50,37 @@ next_box() {
   echo "$case: no warning box after $1" >&2
   return 1
 }
-presents_frames() {
-  before=$(frames); sleep 0.3
-  [ "$(frames)" -gt "$before" ] || fail "no frame presented in 0.3 s ($1)"
-}
-close() { "$hostile" close "$window"; ends_with 0; }
 
 attack() { # CASE [ARGUMENTS]
   case=$1
   shift
   case $case in
   destroyed) # another client destroys the window: the program ends as if closed, with no warning
-    start; "$hostile" destroy "$window"; ends_with 0 ;;
-  huge-managed) # the window manager keeps the window within the screen
+    start; xdotool windowclose "$window"; ends_with 0 ;;
+  huge-managed) # the window manager keeps the window within the screen, and frames go on
     start
-    for each in 32767 65535; do
-      xdotool windowsize "$window" "$each" "$each"; sleep 0.5
-      [ "$(size)" = "$(viewport)" ] || fail "client $(size), viewport $(viewport)"
-      [ "$(size | cut -dx -f1)" -le 1920 ] || fail "asked for $each, got $(size)"
-    done
-    presents_frames "after the resizes"; close ;;
-  huge-unmanaged) # nothing keeps the size: frames stop while the renderer cannot take them
+    for each in 32767 65535; do xdotool windowsize "$window" "$each" "$each"; sleep 0.5; done
+    client=$(size)
+    close
+    [ "$(viewports | tail -n 1)" = "$client" ] || fail "client $client, viewports $(viewports)"
+    [ "${client%x*}" -le 1920 ] || fail "a client of $client on a 1920 pixels wide screen" ;;
+  huge-unmanaged) # nothing keeps the size: no crash, and frames again once the size is sound
     start
-    for each in 32767x32767 65535x65535 65535x1; do
-      "$hostile" resize "$window" "${each%x*}" "${each#*x}"; sleep 0.5
+    for each in 32767x32767 65535x65535 65535x1 800x600; do
+      xdotool windowsize "$window" "${each%x*}" "${each#*x}"; sleep 0.5
       kill -0 "$pid" 2>/dev/null || fail "killed by a window of $each"
     done
-    "$hostile" resize "$window" 640 480; presents_frames "back at 640x480"; close ;;
+    close
+    [ "$(viewports | tail -n 1)" = 800x600 ] || fail "viewports $(viewports)" ;;
   synthetic-configure) # a size another client makes up is not the window's
-    start; expected=$(size)
+    start; client=$(size)
     "$hostile" configure "$window" 40000 3; "$hostile" configure "$window" 0 0
-    presents_frames "after the made-up sizes"
-    [ "$(viewport)" = "$expected" ] || fail "viewport $(viewport), client $expected"
-    close ;;
-  flood) # property changes from two clients hold off neither the frames nor a close
+    sleep 0.3; close
+    [ "$(viewports | sort -u)" = "$client" ] || fail "client $client, viewports $(viewports)" ;;
+  flood) # property changes from two clients do not hold off a close
     start
-    "$hostile" flood "$window" 3 & helper=$!
-    sleep 1; presents_frames "during the flood"; close ;;
+    for _ in 1 2; do "$hostile" flood "$window" 3 & helpers="$helpers $!"; done
+    sleep 1; close ;;
   TERM | INT | HUP) # the session asks the program to end: it closes as the user would
     start; kill -s "$case" "$pid"; ends_with 0 ;;
   closed-stderr) # no display, and the warnings go to a pipe nobody reads: still exit code 1
@@ -101,8 +103,9 @@ attack() { # CASE [ARGUMENTS]
       box=$(next_box "$box") || exit 1
       window=${box%% *}
       case $ending in
-        kill) xkill -id "$window" >/dev/null ;;
-        destroy | unmap) "$hostile" "$ending" "$window" ;;
+        kill) xdotool windowkill "$window" ;;
+        destroy) xdotool windowclose "$window" ;;
+        unmap) xdotool windowunmap "$window" ;;
       esac
       # Keys the box is not yet ready for are pressed again.
       for _ in $(seq 50); do
@@ -119,7 +122,7 @@ attack() { # CASE [ARGUMENTS]
     kind=$1 expected=$2
     shift 2
     : >"$workdir/manager"
-    "$hostile" manager "$kind" "$@" >>"$workdir/manager" & helper=$!
+    "$hostile" manager "$kind" "$@" >>"$workdir/manager" & helpers=$!
     until grep -q ready "$workdir/manager"; do sleep 0.05; done
     start
     [ "$(size)" = "$expected" ] || fail "client $(size), not $expected"
@@ -129,8 +132,8 @@ attack() { # CASE [ARGUMENTS]
     close ;;
   *) fail "no case $case" ;;
   esac
-  [ -z "$helper" ] || { kill "$helper"; wait "$helper"; }
-  helper=""
+  [ -z "$helpers" ] || { kill $helpers; wait $helpers; }
+  helpers=""
 }
 
 for each in "$@"; do
