@@ -132,6 +132,7 @@ attack() { # CASE [ARGUMENTS]
     close ;;
   *) fail "no case $case" ;;
   esac
+  # shellcheck disable=SC2086 # a list of process ids
   [ -z "$helpers" ] || { kill $helpers; wait $helpers; }
   helpers=""
 }

@@ -21,4 +21,4 @@ for moment in $(seq 0 "$step" 180); do
   rm "$workdir/display"
 done | sort | uniq -c >"$workdir/codes"
 cat "$workdir/codes"
-[ "$(cat "$workdir/codes")" = "$(printf '%7d exit code 1' $((180 / step * 4 + 4)))" ]
+[ "$(cat "$workdir/codes")" = "$(printf '%7d exit code 1' $(((180 / step + 1) * 4)))" ]
