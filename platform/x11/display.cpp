@@ -1,5 +1,7 @@
 #include "platform/x11/display.h"
 
+#include <X11/XKBlib.h>
+
 #include <cstdio>
 #include <unistd.h>
 
@@ -68,10 +70,13 @@ Connection openConnection() {
     return opened;
 }
 
+// A held key repeats its press alone, without a release before each repeat, as on Windows.
 const Connection& programConnection() {
     if (!programOpened) {
         programOpened = true;
         program = openConnection();
+        if (program.display)
+            XkbSetDetectableAutoRepeat(program.display, True, nullptr);
     }
     return program;
 }

@@ -3,26 +3,35 @@
 // never waits.
 #include "platform/x11/display.h"
 #include "platform/x11/event_translation.h"
+#include "platform/x11/key_state.h"
 #include "platform/x11/message_queue.h"
 
-BOOL WINAPI PeekMessageA(LPMSG message, HWND window, UINT filterMin, UINT filterMax,
-                         UINT removeMessage) {
-    const x11::MessageFilter filter = {window, filterMin, filterMax, removeMessage};
+namespace {
+
+bool takeMessage(const x11::MessageFilter& filter, MSG* message) {
     if (x11::takePostedMessage(filter, message))
-        return TRUE;
+        return true;
     if (Display* connection = x11::display()) {
         while (XPending(connection)) {
             XEvent event;
             XNextEvent(connection, &event);
             x11::translateEvent(event);
             if (x11::takePostedMessage(filter, message))
-                return TRUE;
+                return true;
         }
     }
     return x11::takeQuitMessage(filter, message);
 }
 
-// No key messages reach the queue, so none becomes a character message.
-BOOL WINAPI TranslateMessage(const MSG*) {
-    return FALSE;
+} // namespace
+
+// The key state follows the messages taken off the queue.
+BOOL WINAPI PeekMessageA(LPMSG message, HWND window, UINT filterMin, UINT filterMax,
+                         UINT removeMessage) {
+    const x11::MessageFilter filter = {window, filterMin, filterMax, removeMessage};
+    if (!takeMessage(filter, message))
+        return FALSE;
+    if (removeMessage & PM_REMOVE)
+        x11::messageTaken(*message);
+    return TRUE;
 }

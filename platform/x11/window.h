@@ -30,8 +30,10 @@ struct HWND__ {
     int reportedHeight;
     bool shown;      // ShowWindow has shown it once
     bool iconic;     // the window manager has it minimised
+    bool focused;    // it has the keyboard, as the server last reported
     int pixelFormat; // 0 until one is set
     GLXFBConfig frameBufferConfig;
+    int swapInterval; // frames a buffer swap waits for, as wglSwapIntervalEXT last set it
     HDC__ deviceContext;
 };
 
