@@ -88,6 +88,18 @@ TEST_F(KeyboardTest, AltAndF10MakeSystemKeys) {
     EXPECT_EQ(window.received({WM_CLOSE}).size(), 1u);
 }
 
+// Each press of Caps Lock toggles its state, which the letters follow.
+TEST_F(KeyboardTest, CapsLockToggles) {
+    keyMessagesOf("key Caps_Lock", WM_KEYUP, VK_CAPITAL);
+    EXPECT_EQ(GetKeyState(VK_CAPITAL) & 1, 1);
+    EXPECT_EQ(keyMessagesOf("key a Caps_Lock", WM_KEYUP, VK_CAPITAL), "keydown 0x41 0x1E0001\n"
+                                                                      "char 0x41 0x1E0001\n"
+                                                                      "keyup 0x41 0xC01E0001\n"
+                                                                      "keydown 0x14 0x3A0001\n"
+                                                                      "keyup 0x14 0xC03A0001\n");
+    EXPECT_EQ(GetKeyState(VK_CAPITAL) & 1, 0);
+}
+
 // Characters in the ANSI code page, Windows-1254, whatever the keyboard's own encoding.
 TEST_F(KeyboardTest, CharactersComeInWindows1254) {
     window.forget();
