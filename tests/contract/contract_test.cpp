@@ -1,73 +1,16 @@
 // What the system relies on from the Win32 calls it makes, stated once and run against every
 // provider of platform/platform.h: the tests' recording fake, the X11 layer, and Win32 itself
 // under Wine. Each provider brings its own user (user.h) for what only a user can do.
+#include "tests/contract/contract_window.h"
 #include "tests/contract/user.h"
 
 #include <gtest/gtest.h>
 
-#include <algorithm>
 #include <chrono>
-#include <functional>
-#include <initializer_list>
+#include <string>
 #include <thread>
-#include <vector>
 
 namespace {
-
-std::vector<UINT> received;
-MSG lastSize; // the last WM_SIZE received
-
-// Closing is the window procedure's decision: this one leaves the window open.
-LRESULT CALLBACK recordingProcedure(HWND window, UINT message, WPARAM wParam, LPARAM lParam) {
-    received.push_back(message);
-    if (message == WM_SIZE)
-        lastSize = {window, message, wParam, lParam, 0, {}};
-    return message == WM_CLOSE ? 0 : DefWindowProcA(window, message, wParam, lParam);
-}
-
-ATOM registerClass(const char* name) {
-    WNDCLASSEXA windowClass = {};
-    windowClass.cbSize = sizeof windowClass;
-    windowClass.lpfnWndProc = recordingProcedure;
-    windowClass.lpszClassName = name;
-    return RegisterClassExA(&windowClass);
-}
-
-// A window as the program makes it: caption, system menu, minimise and maximise buttons, no
-// sizing border; 640 x 480 outside, at the top-left corner.
-HWND createWindow(const char* className) {
-    return CreateWindowExA(0, className, user::windowTitle, 0xCB0000, 0, 0, 640, 480, nullptr,
-                           nullptr, nullptr, nullptr);
-}
-
-// Whether `condition` comes to hold within some ten seconds.
-bool eventually(const std::function<bool()>& condition) {
-    for (int poll = 0; poll < 5000;
-         ++poll, std::this_thread::sleep_for(std::chrono::milliseconds(2)))
-        if (condition())
-            return true;
-    return false;
-}
-
-// Runs an application's message loop until `condition` holds; false if it does not in time.
-bool pumpUntil(const std::function<bool()>& condition) {
-    return eventually([&] {
-        MSG message;
-        if (PeekMessageA(&message, nullptr, 0, 0, PM_REMOVE)) {
-            TranslateMessage(&message);
-            DispatchMessageA(&message);
-        }
-        return condition();
-    });
-}
-
-bool receivedAny(UINT message) {
-    return std::count(received.begin(), received.end(), message);
-}
-
-bool lastSizeIs(WPARAM kind, LPARAM size) {
-    return lastSize.message && lastSize.wParam == kind && lastSize.lParam == size;
-}
 
 TEST(ClassContract, AClassIsRegisteredOnceAndStaysWhileAWindowOfItLives) {
     ASSERT_NE(registerClass("Sinif"), 0);
@@ -80,28 +23,6 @@ TEST(ClassContract, AClassIsRegisteredOnceAndStaysWhileAWindowOfItLives) {
     EXPECT_TRUE(UnregisterClassA("Sinif", nullptr));
     EXPECT_FALSE(UnregisterClassA("Sinif", nullptr)) << "already gone";
 }
-
-class WindowContract : public testing::Test {
-  protected:
-    void SetUp() override {
-        received.clear();
-        lastSize = {};
-        ASSERT_NE(registerClass("Sozlesme"), 0);
-        ASSERT_NE(window = createWindow("Sozlesme"), nullptr);
-    }
-    void TearDown() override {
-        DestroyWindow(window);
-        EXPECT_TRUE(UnregisterClassA("Sozlesme", nullptr));
-    }
-
-    // Shows the window; the client size it reported, which it does before ShowWindow returns.
-    LPARAM show() {
-        ShowWindow(window, SW_SHOWNORMAL);
-        return lastSize.lParam;
-    }
-
-    HWND window = nullptr;
-};
 
 // The outer size includes the title bar, so the client area is lower (the end-to-end test of the
 // program checks where the frame lands).
@@ -117,7 +38,7 @@ TEST_F(WindowContract, TellsItsClientSizeWhenFirstShown) {
 TEST_F(WindowContract, MinimisedItHasNoClientAreaAndPollingGoesOn) {
     const LPARAM client = show();
     user::act(window, "minimise");
-    EXPECT_TRUE(pumpUntil([] { return lastSizeIs(SIZE_MINIMIZED, 0); }));
+    EXPECT_TRUE(pumpUntil([&] { return lastSizeIs(SIZE_MINIMIZED, 0); }));
 
     int emptyPolls = 0; // a poll never waits for a message
     MSG message;
@@ -134,8 +55,8 @@ TEST_F(WindowContract, MaximisedItTellsItsNewClientSize) {
     const LPARAM client = show();
     user::act(window, "maximise");
     EXPECT_TRUE(pumpUntil([&] {
-        const LPARAM size = lastSize.lParam;
-        return lastSize.wParam == SIZE_MAXIMIZED && LOWORD(size) > LOWORD(client) &&
+        const LPARAM size = lastSize().lParam;
+        return lastSize().wParam == SIZE_MAXIMIZED && LOWORD(size) > LOWORD(client) &&
                HIWORD(size) > HIWORD(client);
     }));
 }
@@ -143,7 +64,7 @@ TEST_F(WindowContract, MaximisedItTellsItsNewClientSize) {
 TEST_F(WindowContract, CloseButtonAsksTheProcedureWhoseDefaultIsToDestroyTheWindow) {
     show();
     user::act(window, "close");
-    ASSERT_TRUE(pumpUntil([] { return receivedAny(WM_CLOSE); }));
+    ASSERT_TRUE(pumpUntil([&] { return receivedAny(WM_CLOSE); }));
     EXPECT_FALSE(receivedAny(WM_DESTROY));
 
     DefWindowProcA(window, WM_CLOSE, 0, 0); // destroys the window, which hears of it at once
@@ -171,6 +92,16 @@ TEST_F(WindowContract, QuitComesOnceAndOnlyAfterWhatIsAlreadyQueued) {
     EXPECT_FALSE(PeekMessageA(&message, nullptr, 0, 0, PM_REMOVE) && message.message == WM_QUIT);
 }
 
+// The program's request: drawn to a window, GL, double-buffered, RGBA, 16 colour bits.
+PIXELFORMATDESCRIPTOR programsRequest() {
+    PIXELFORMATDESCRIPTOR request = {};
+    request.nSize = sizeof request;
+    request.nVersion = 1;
+    request.dwFlags = 0x25;
+    request.cColorBits = request.cDepthBits = 16;
+    return request;
+}
+
 GLint glInteger(GLenum name) {
     GLint value = 0;
     glGetIntegerv(name, &value);
@@ -182,12 +113,7 @@ TEST_F(WindowContract, TakesOnePixelFormatForLifeAndAContextThatDrawsOnIt) {
     ASSERT_NE(deviceContext, nullptr);
     EXPECT_EQ(wglCreateContext(deviceContext), nullptr) << "no pixel format yet";
 
-    // The program's request: drawn to a window, GL, double-buffered, RGBA, 16 colour bits.
-    PIXELFORMATDESCRIPTOR request = {};
-    request.nSize = sizeof request;
-    request.nVersion = 1;
-    request.dwFlags = 0x25;
-    request.cColorBits = request.cDepthBits = 16;
+    const PIXELFORMATDESCRIPTOR request = programsRequest();
     const int format = ChoosePixelFormat(deviceContext, &request);
     ASSERT_GT(format, 0);
     ASSERT_TRUE(SetPixelFormat(deviceContext, format, &request));
@@ -241,6 +167,126 @@ TEST(ClockContract, CountsMilliseconds) {
     const DWORD elapsed = timeGetTime() - start;
     EXPECT_GE(elapsed, 190u);
     EXPECT_LT(elapsed, 2000u);
+}
+
+TEST(ClockContract, ThePerformanceCounterCountsTheSameTimeFinerAtItsFrequency) {
+    if (!user::seesGlAndClock)
+        GTEST_SKIP() << "the fake's clock is its test's";
+    LARGE_INTEGER frequency = {}, start = {}, end = {};
+    ASSERT_TRUE(QueryPerformanceFrequency(&frequency));
+    ASSERT_GE(frequency.QuadPart, 1000000) << "finer than a microsecond";
+    ASSERT_TRUE(QueryPerformanceCounter(&start));
+    const DWORD startMilliseconds = timeGetTime();
+    std::this_thread::sleep_for(std::chrono::milliseconds(200));
+    QueryPerformanceCounter(&end);
+    const double counted = double(end.QuadPart - start.QuadPart) / double(frequency.QuadPart);
+    const double clocked = (timeGetTime() - startMilliseconds) / 1000.0;
+    EXPECT_GE(counted, 0.2);
+    EXPECT_NEAR(counted, clocked, 0.02) << "the same time as the millisecond clock";
+}
+
+TEST_F(WindowContract, TheClientRectangleIsTheClientSizeFromTheOrigin) {
+    const LPARAM client = show();
+    RECT rectangle = {1, 2, 3, 4};
+    ASSERT_TRUE(GetClientRect(window, &rectangle));
+    EXPECT_EQ(rectangle.left, 0);
+    EXPECT_EQ(rectangle.top, 0);
+    EXPECT_EQ(rectangle.right, LOWORD(client));
+    EXPECT_EQ(rectangle.bottom, HIWORD(client));
+    EXPECT_FALSE(GetClientRect(nullptr, &rectangle));
+}
+
+// The window procedure gets WM_SETTEXT; passed on to DefWindowProcA, it sets the title (here
+// Windows-1254, which the user reads in UTF-8), and SetWindowTextA answers as the procedure did.
+TEST_F(WindowContract, TheTitleIsSetThroughTheWindowProcedure) {
+    show();
+    EXPECT_TRUE(SetWindowTextA(window, "60 fps \xFE"));
+    const std::vector<Received> setText = received({WM_SETTEXT});
+    ASSERT_EQ(setText.size(), 1u) << "sent, not posted: it has come before SetWindowTextA returns";
+    EXPECT_EQ(setText[0].text, "60 fps \xFE");
+    const bool seen = user::atAScreen;
+    if (seen) {
+        EXPECT_EQ(user::title(window), "60 fps \xC5\x9F");
+    }
+
+    refuseSetText();
+    EXPECT_FALSE(SetWindowTextA(window, "kept out"));
+    if (seen) {
+        EXPECT_EQ(user::title(window), "60 fps \xC5\x9F");
+    }
+}
+
+// wglGetProcAddress's answer as the function it is (through void(*)(), the cast between function
+// types that the compiler does not warn of).
+template <typename Function> Function glFunction(const char* name) {
+    return reinterpret_cast<Function>(reinterpret_cast<void (*)()>(wglGetProcAddress(name)));
+}
+
+// The program's pixel format and a context on the window, not yet current.
+HGLRC createContext(HDC deviceContext) {
+    const PIXELFORMATDESCRIPTOR request = programsRequest();
+    SetPixelFormat(deviceContext, ChoosePixelFormat(deviceContext, &request), &request);
+    return wglCreateContext(deviceContext);
+}
+
+class GlContract : public WindowContract {
+  protected:
+    void SetUp() override {
+        if (!user::seesGlAndClock)
+            GTEST_SKIP() << "the fake has no GL";
+        WindowContract::SetUp();
+        deviceContext = GetDC(window);
+        ASSERT_NE(renderContext = createContext(deviceContext), nullptr);
+    }
+    void TearDown() override {
+        if (!window)
+            return; // skipped
+        wglMakeCurrent(nullptr, nullptr);
+        wglDeleteContext(renderContext);
+        ReleaseDC(window, deviceContext);
+        WindowContract::TearDown();
+    }
+
+    HDC deviceContext = nullptr;
+    HGLRC renderContext = nullptr;
+};
+
+TEST_F(GlContract, FunctionsPastGl11AreFoundForTheCurrentContext) {
+    EXPECT_EQ(wglGetProcAddress("glGenBuffers"), nullptr) << "no context is current yet";
+    ASSERT_TRUE(wglMakeCurrent(deviceContext, renderContext));
+    typedef void(APIENTRY * GenBuffers)(GLsizei, GLuint*);
+    const auto genBuffers = glFunction<GenBuffers>("glGenBuffers");
+    ASSERT_NE(genBuffers, nullptr);
+    GLuint buffer = 0;
+    genBuffers(1, &buffer);
+    EXPECT_NE(buffer, 0u);
+    EXPECT_EQ(wglGetProcAddress("wglNoSuchFunction"), nullptr);
+}
+
+TEST_F(GlContract, TheSwapIntervalIsSetAndRead) {
+    ASSERT_TRUE(wglMakeCurrent(deviceContext, renderContext));
+    const auto extensions =
+        glFunction<PFNWGLGETEXTENSIONSSTRINGEXTPROC>("wglGetExtensionsStringEXT");
+    ASSERT_NE(extensions, nullptr);
+    const std::string offered = std::string(" ") + extensions() + " ";
+    EXPECT_NE(offered.find(" WGL_EXT_swap_control "), std::string::npos) << offered;
+    const auto setInterval = glFunction<PFNWGLSWAPINTERVALEXTPROC>("wglSwapIntervalEXT");
+    const auto interval = glFunction<PFNWGLGETSWAPINTERVALEXTPROC>("wglGetSwapIntervalEXT");
+    ASSERT_NE(setInterval, nullptr);
+    ASSERT_NE(interval, nullptr);
+
+    EXPECT_EQ(interval(), 1) << "synchronised to the display until asked otherwise";
+    EXPECT_TRUE(setInterval(0));
+    EXPECT_EQ(interval(), 0);
+    EXPECT_TRUE(setInterval(2));
+    EXPECT_EQ(interval(), 2);
+    if (offered.find(" WGL_EXT_swap_control_tear ") == std::string::npos) {
+        EXPECT_FALSE(setInterval(-1)) << "late swaps that tear are not offered";
+        EXPECT_EQ(interval(), 2);
+    }
+    wglMakeCurrent(nullptr, nullptr);
+    EXPECT_FALSE(setInterval(1)) << "no context is current";
+    EXPECT_EQ(interval(), 0);
 }
 
 } // namespace
