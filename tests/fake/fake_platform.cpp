@@ -256,10 +256,12 @@ FAKE_CALL(HGLRC, wglCreateContext, (HDC dc), (dc),
 FAKE_CALL(SHORT, GetKeyState, (int key), (key), 0)
 FAKE_CALL(SHORT, GetAsyncKeyState, (int key), (key), 0)
 FAKE_CALL(PROC, wglGetProcAddress, (LPCSTR name), (name), nullptr)
+#ifndef _WIN32 // kernel32's own counter stays in the Windows build, whose contract is Win32's
 FAKE_CALL(BOOL, QueryPerformanceFrequency, (LARGE_INTEGER * frequency), (frequency),
           (frequency->QuadPart = 1000, TRUE))
 FAKE_CALL(BOOL, QueryPerformanceCounter, (LARGE_INTEGER * count), (count),
           (count->QuadPart = fake::clockMilliseconds, TRUE))
+#endif
 FAKE_CALL(BOOL, GetClientRect, (HWND window, LPRECT rect), (window, rect),
           isTheWindow(window) &&
               (*rect = {0, 0, LOWORD(fake::clientSize()), HIWORD(fake::clientSize())}, true))
