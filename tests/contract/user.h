@@ -39,6 +39,10 @@ Box answer(const char* key, const std::function<void()>& showBox);
 // Keys, buttons and moves at the screen, in xdotool's words ("key alt+a", "click 1", "mousemove
 // 10 20"), sent through XTEST. Returns at once: the case waits for the messages they bring.
 void play(const std::string& actions);
+// The keyboard layout the user types on from now on: "us", as the display starts, or "tr", whose
+// keys give the Turkish letters (xdotool finds a letter on the layout; for one that is not there
+// it binds a spare key for a moment, which a client reading its events later would miss).
+void useKeyboardLayout(const char* layout);
 // The window's title as the user reads it, in UTF-8.
 std::string title(HWND window);
 

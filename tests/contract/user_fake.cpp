@@ -33,6 +33,7 @@ Box answer(const char*, const std::function<void()>& showBox) {
 void play(const std::string& actions) {
     ADD_FAILURE() << "no keyboard or mouse to play " << actions;
 }
+void useKeyboardLayout(const char*) {}
 std::string title(HWND) {
     ADD_FAILURE() << "no title bar";
     return {};

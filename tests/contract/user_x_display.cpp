@@ -115,6 +115,10 @@ void play(const std::string& actions) {
     startXdotool(actions);
 }
 
+void useKeyboardLayout(const char* layout) {
+    EXPECT_EQ(runUser(std::string("layout ") + layout), 0) << layout;
+}
+
 #ifdef _WIN32
 // Windows keeps the title in UTF-16, as Wine hands it to X.
 std::string title(HWND window) {
