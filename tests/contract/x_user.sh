@@ -29,12 +29,10 @@ managed_window() { # TITLE
   [ -n "$id" ] && managed
 }
 
-# A visible window with a name, and not the one titled $1. (Under Wine a box going away loses its
-# name while it is still visible: it is neither the next box nor one to answer again.)
+# A visible window with a name, and not the one titled $1.
 box() {
   for id in $(xdotool search --onlyvisible --name . 2>/dev/null); do
-    name=$(text _NET_WM_NAME)
-    [ -n "$name" ] && [ "$name" != "$1" ] && return 0
+    [ "$(text _NET_WM_NAME)" != "$1" ] && return 0
   done
   return 1
 }
@@ -65,8 +63,7 @@ case $1 in
     # it is told apart by its text.
     answered=$(text _TALVO_MESSAGE)
     for _ in $(seq 100); do
-      viewable && [ -n "$(text _NET_WM_NAME)" ] && [ "$(text _TALVO_MESSAGE)" = "$answered" ] ||
-        exit 0
+      viewable && [ "$(text _TALVO_MESSAGE)" = "$answered" ] || exit 0
       if [ "$2" = close ]; then wmctrl -i -c "$id"; else xdotool key --window "$id" "$2"; fi
       sleep 0.1
     done
