@@ -2,6 +2,7 @@
 
 #include "platform/x11/process_signals.h"
 
+#include <X11/XKBlib.h>
 #include <poll.h>
 #include <unistd.h>
 
@@ -100,13 +101,17 @@ Connection openConnection(bool& lost) {
     return openConnection(recordLoss, &lost);
 }
 
+// Opened on first use. A held key repeats its press alone, without a release before each repeat,
+// as on Windows; a crash once the connection is lost ends the program as the loss itself does.
 const Connection& programConnection() {
     if (!programOpened) {
         programOpened = true;
         program = openConnection(endProgram, nullptr);
-        if (program.display)
+        if (program.display) {
+            XkbSetDetectableAutoRepeat(program.display, True, nullptr);
             handleSignals({SIGSEGV, SIGBUS, SIGABRT}, endCrashAfterConnectionLoss,
                           SA_RESETHAND | SA_NODEFER);
+        }
     }
     return program;
 }

@@ -2,7 +2,10 @@
 
 #include "platform/x11/client_size.h"
 #include "platform/x11/display.h"
+#include "platform/x11/focus.h"
+#include "platform/x11/keyboard.h"
 #include "platform/x11/message_queue.h"
+#include "platform/x11/pointer.h"
 #include "platform/x11/render_target.h"
 #include "platform/x11/window.h"
 #include "platform/x11/window_procedure.h"
@@ -67,6 +70,11 @@ bool isCloseRequest(const XClientMessageEvent& event) {
 } // namespace
 
 void translateEvent(const XEvent& event) {
+    if (event.type == MappingNotify) { // a new keyboard layout, say
+        XMappingEvent mapping = event.xmapping;
+        XRefreshKeyboardMapping(&mapping);
+        return;
+    }
     HWND window = windowOfXWindow(event.xany.window);
     if (!window)
         return;
@@ -84,6 +92,21 @@ void translateEvent(const XEvent& event) {
     case ClientMessage:
         if (isCloseRequest(event.xclient))
             postMessage(window, WM_CLOSE, 0, 0);
+        break;
+    case KeyPress:
+    case KeyRelease: {
+        XKeyEvent key = event.xkey;
+        translateKeyEvent(window, key);
+        break;
+    }
+    case MotionNotify:
+    case ButtonPress:
+    case ButtonRelease:
+        translatePointerEvent(window, event);
+        break;
+    case FocusIn:
+    case FocusOut:
+        translateFocusEvent(window, event.xfocus);
         break;
     default:
         break;

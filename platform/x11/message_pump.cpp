@@ -4,6 +4,7 @@
 // the quit request still get their turn.
 #include "platform/x11/display.h"
 #include "platform/x11/event_translation.h"
+#include "platform/x11/key_state.h"
 #include "platform/x11/message_queue.h"
 #include "platform/x11/process_signals.h"
 #include "platform/x11/window.h"
@@ -19,28 +20,32 @@ void askToClose() {
         x11::postMessage(window, WM_CLOSE, 0, 0);
 }
 
-} // namespace
-
-BOOL WINAPI PeekMessageA(LPMSG message, HWND window, UINT filterMin, UINT filterMax,
-                         UINT removeMessage) {
-    if (x11::takeCloseRequest())
-        askToClose();
-    const x11::MessageFilter filter = {window, filterMin, filterMax, removeMessage};
+bool takeMessage(const x11::MessageFilter& filter, MSG* message) {
     if (x11::takePostedMessage(filter, message))
-        return TRUE;
+        return true;
     if (Display* connection = x11::display()) {
         for (int pending = XEventsQueued(connection, QueuedAfterFlush); pending > 0; --pending) {
             XEvent event;
             XNextEvent(connection, &event);
             x11::translateEvent(event);
             if (x11::takePostedMessage(filter, message))
-                return TRUE;
+                return true;
         }
     }
     return x11::takeQuitMessage(filter, message);
 }
 
-// No key messages reach the queue, so none becomes a character message.
-BOOL WINAPI TranslateMessage(const MSG*) {
-    return FALSE;
+} // namespace
+
+// The key state follows the messages taken off the queue.
+BOOL WINAPI PeekMessageA(LPMSG message, HWND window, UINT filterMin, UINT filterMax,
+                         UINT removeMessage) {
+    if (x11::takeCloseRequest())
+        askToClose();
+    const x11::MessageFilter filter = {window, filterMin, filterMax, removeMessage};
+    if (!takeMessage(filter, message))
+        return FALSE;
+    if (removeMessage & PM_REMOVE)
+        x11::messageTaken(*message);
+    return TRUE;
 }

@@ -18,7 +18,9 @@ Window createXWindow(const HWND__& window, Visual* visual, int depth, Colormap c
     attributes.background_pixmap = None;
     attributes.border_pixel = 0;
     attributes.colormap = colormap;
-    attributes.event_mask = StructureNotifyMask | PropertyChangeMask;
+    attributes.event_mask = StructureNotifyMask | PropertyChangeMask | FocusChangeMask |
+                            KeyPressMask | KeyReleaseMask | ButtonPressMask | ButtonReleaseMask |
+                            PointerMotionMask;
     const unsigned long valueMask =
         CWBackPixmap | CWBorderPixel | CWEventMask | (colormap ? CWColormap : 0);
     return XCreateWindow(display(), rootWindow(), window.x, window.y,
@@ -68,6 +70,7 @@ HWND newWindow(WindowClass* windowClass, LPCSTR title, DWORD style, int x, int y
     window->clientWidth = std::max(1, width);
     window->clientHeight = std::max(1, height);
     window->reportedWidth = window->reportedHeight = -1;
+    window->swapInterval = 1; // synchronised to the display, as a GL context starts
     window->visual = XVisualIDFromVisual(DefaultVisual(display(), screen()));
     window->deviceContext.window = window;
     return window;
