@@ -53,18 +53,20 @@ text() { # PROPERTY
 case $1 in
   layout) exec setxkbmap "$2" ;;
   answer-box)
-    poll box "${4:-}" && poll managed || exit 1
-    {
-      echo "$(text _NET_WM_NAME)"
-      echo "$(text _TALVO_MESSAGE)"
-      xprop -id "$id" WM_TRANSIENT_FOR | grep -c 'window id'
-    } >"$3"
+    # A window that goes away while it is read (as Wine's last box may) was not the box.
+    for _ in $(seq 100); do
+      poll box "${4:-}" && poll managed || exit 1
+      caption=$(text _NET_WM_NAME)
+      message=$(text _TALVO_MESSAGE)
+      owners=$(xprop -id "$id" WM_TRANSIENT_FOR 2>/dev/null | grep -c 'window id')
+      [ -n "$caption" ] && viewable && break
+    done
+    printf '%s\n%s\n%s\n' "$caption" "$message" "$owners" >"$3"
     # A key or close the window manager is not yet ready for is played again. The X11 layer
     # opens each box on a connection of its own, so the next box may come with this one's id:
     # it is told apart by its text.
-    answered=$(text _TALVO_MESSAGE)
     for _ in $(seq 100); do
-      viewable && [ "$(text _TALVO_MESSAGE)" = "$answered" ] || exit 0
+      viewable && [ "$(text _TALVO_MESSAGE)" = "$message" ] || exit 0
       if [ "$2" = close ]; then wmctrl -i -c "$id"; else xdotool key --window "$id" "$2"; fi
       sleep 0.1
     done
