@@ -40,6 +40,20 @@ class ServerConfigs {
                 return true;
         return false;
     }
+    // Whether they agree on everything a choice can look at: not just equally close to any
+    // request, but interchangeable as far as it can tell.
+    bool alike(int format, int other) const {
+        const int names[] = {
+            GLX_RED_SIZE,        GLX_GREEN_SIZE,       GLX_BLUE_SIZE,      GLX_ALPHA_SIZE,
+            GLX_DEPTH_SIZE,      GLX_STENCIL_SIZE,     GLX_ACCUM_RED_SIZE, GLX_ACCUM_GREEN_SIZE,
+            GLX_ACCUM_BLUE_SIZE, GLX_ACCUM_ALPHA_SIZE, GLX_AUX_BUFFERS,    GLX_CONFIG_CAVEAT,
+            GLX_DRAWABLE_TYPE,   GLX_RENDER_TYPE,      GLX_X_RENDERABLE,   GLX_LEVEL,
+            GLX_STEREO,          GLX_DOUBLEBUFFER,     GLX_X_VISUAL_TYPE,  GLX_TRANSPARENT_TYPE};
+        for (int name : names)
+            if (attribute(format, name) != attribute(other, name))
+                return false;
+        return true;
+    }
     int count = 0;
 
   private:
@@ -72,6 +86,10 @@ TEST(PixelFormat, ClosestMatchWithoutBuffersNotAskedFor) {
             EXPECT_EQ(configs.attribute(format, GLX_DEPTH_SIZE), depth);
         else
             EXPECT_GE(configs.attribute(format, GLX_DEPTH_SIZE), depth);
+        // Of equally close ones the first in the server's order. Mesa lists a multisampled twin
+        // of each configuration after it, alike in all a pixel-format request can ask about.
+        for (int earlier = 1; earlier < format; ++earlier)
+            EXPECT_FALSE(configs.alike(earlier, format)) << earlier << " before " << format;
     }
 }
 
