@@ -4,7 +4,7 @@
 
 namespace {
 
-const FrameReport sample = {123456789012345LL, 4321, 3000000000LL, 2500000000LL};
+const FrameReport sample = {123456789012345LL, 4321, 3000000000LL, 2500000000LL, 24, 16};
 
 std::string lineFor(const FrameReport& report) {
     char buffer[160];
@@ -22,6 +22,8 @@ TEST(FrameReportTest, ALineReadsBackAsTheReportWritten) {
     EXPECT_EQ(read->spanFrames, sample.spanFrames);
     EXPECT_EQ(read->spanNs, sample.spanNs);
     EXPECT_EQ(read->spanCpuNs, sample.spanCpuNs);
+    EXPECT_EQ(read->colorBits, sample.colorBits);
+    EXPECT_EQ(read->depthBits, sample.depthBits);
 }
 
 TEST(FrameReportTest, WritesNothingIntoABufferTooSmall) {
