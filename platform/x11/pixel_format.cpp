@@ -79,19 +79,19 @@ std::optional<MatchDistance> distanceIfCloser(GLXFBConfig config,
     return distance;
 }
 
-// A list of configurations from GLX, or none on a display without GLX.
+// A list of configurations from GLX.
 class FrameBufferConfigs {
   public:
-    // All of the server's, in its order: the pixel format numbers.
+    // All of the server's, in its order: the pixel format numbers. None on a display without GLX.
     FrameBufferConfigs() {
-        if (hasGlx())
+        if (display() && glXQueryExtension(display(), nullptr, nullptr))
             list = glXGetFBConfigs(display(), screen(), &count);
     }
     // Those that can serve a window as `request` asks: drawable to a window, RGBA, on the main
     // plane, not stereo, double-buffered if asked. GLX filters them in one call; asking
     // glXGetFBConfigAttrib the same of every configuration instead is slow, as the GL library
     // looks up each configuration it is given in its whole list, and that took milliseconds of
-    // start-up.
+    // start-up. Only on a display with GLX.
     explicit FrameBufferConfigs(const PIXELFORMATDESCRIPTOR& request) {
         const int dontCare = static_cast<int>(GLX_DONT_CARE);
         const int doubleBuffer = (request.dwFlags & PFD_DOUBLEBUFFER) ? True : dontCare;
@@ -106,8 +106,7 @@ class FrameBufferConfigs {
             GLX_TRANSPARENT_TYPE, dontCare, // GLX leaves transparent ones out unless told
             None};
         // clang-format on
-        if (hasGlx())
-            list = glXChooseFBConfig(display(), screen(), filter, &count);
+        list = glXChooseFBConfig(display(), screen(), filter, &count);
     }
     FrameBufferConfigs(const FrameBufferConfigs&) = delete;
     FrameBufferConfigs& operator=(const FrameBufferConfigs&) = delete;
@@ -118,10 +117,14 @@ class FrameBufferConfigs {
 
     GLXFBConfig* list = nullptr;
     int count = 0;
-
-  private:
-    static bool hasGlx() { return display() && glXQueryExtension(display(), nullptr, nullptr); }
 };
+
+// The server's configurations, listed once: they stay as they are while the program's connection
+// lasts, and it lasts as long as the process.
+const FrameBufferConfigs& serverConfigs() {
+    static const FrameBufferConfigs all;
+    return all;
+}
 
 struct NumberedConfig {
     int format;
@@ -151,7 +154,9 @@ std::vector<NumberedConfig> inServerOrder(const FrameBufferConfigs& some,
 int WINAPI ChoosePixelFormat(HDC deviceContext, const PIXELFORMATDESCRIPTOR* request) {
     if (!x11::windowOfDeviceContext(deviceContext) || !request)
         return 0;
-    const x11::FrameBufferConfigs all;
+    const x11::FrameBufferConfigs& all = x11::serverConfigs();
+    if (all.count == 0)
+        return 0;
     const x11::FrameBufferConfigs candidates(*request);
     int best = 0;
     x11::MatchDistance bestDistance = {};
@@ -173,7 +178,7 @@ BOOL WINAPI SetPixelFormat(HDC deviceContext, int format, const PIXELFORMATDESCR
         return FALSE;
     if (window->pixelFormat)
         return window->pixelFormat == format ? TRUE : FALSE;
-    const x11::FrameBufferConfigs configs;
+    const x11::FrameBufferConfigs& configs = x11::serverConfigs();
     if (format < 1 || format > configs.count)
         return FALSE;
     const GLXFBConfig config = configs.list[format - 1];
