@@ -5,11 +5,10 @@
 #   bench/run.sh [--rounds N] [--seconds S]    (default: 7 rounds of 2 s)
 set -eu
 cd "$(dirname "$0")/.."
-scripts/setup.sh
-cmake -S . -B build -DCMAKE_BUILD_TYPE=RelWithDebInfo >/dev/null
-cmake --build build -j "$(nproc)" --target talvo_bench >/dev/null
+scripts/build.sh "running bench" build -DTALVO_BUILD_BENCH=ON talvo_bench
 cpu=$(sed -n 's/^model name[[:space:]]*: //p' /proc/cpuinfo | head -n 1)
-mesa=$(dpkg-query -W -f '${Version}' libgl1-mesa-dri)
+# The renderer of this machine's own architecture: a foreign one may have Mesa installed too.
+mesa=$(dpkg-query -W -f '${Version}' "libgl1-mesa-dri:$(dpkg --print-architecture)")
 echo "machine: $(nproc) cores, $cpu, Mesa $mesa (llvmpipe on Xvfb)"
 exec scripts/display/with_display.sh --screen 1920x1080 --wm --wm-config bench/openbox.xml \
   build/bench/talvo_bench "$@"

@@ -1,10 +1,9 @@
 #!/bin/sh
-# Sets up, builds and runs the whole test suite.
+# Sets up, builds and runs the whole test suite: the program's, the benchmark's and the Windows
+# build's under Wine.
 set -eu
 cd "$(dirname "$0")/.."
-scripts/setup.sh
-cmake -S . -B build -DCMAKE_BUILD_TYPE=RelWithDebInfo >/dev/null
-cmake --build build -j "$(nproc)"
+scripts/build.sh "running testing windows" build -DBUILD_TESTING=ON -DTALVO_BUILD_BENCH=ON
 ctest --test-dir build --output-on-failure -j "$(nproc)"
 # Windows: both builds are made; the 64-bit one is tested under Wine (64-bit Wine only).
 scripts/build-windows.sh

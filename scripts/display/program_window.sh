@@ -1,13 +1,14 @@
 #!/bin/sh
 # Prints the id of the program's window on the current display once it is visible, waiting up to
-# the given number of seconds (default 60); fails if it does not show by then.
+# the given number of seconds (default 60, 0 to look once); fails if it does not show by then.
 #   program_window.sh [SECONDS]
 # xdotool's own --sync waiting gives up with an error when a window it is looking at goes away
 # meanwhile, as the program's first window does when the GL set-up replaces it: poll instead.
 set -u
-for _ in $(seq $((${1:-60} * 10))); do
+deadline=$(($(date +%s) + ${1:-60}))
+while :; do
   window=$(xdotool search --onlyvisible --classname 'TALVO pencere' 2>/dev/null | head -n 1)
   [ -n "$window" ] && { echo "$window"; exit 0; }
+  [ "$(date +%s)" -lt "$deadline" ] || exit 1
   sleep 0.1
 done
-exit 1

@@ -1,58 +1,41 @@
 #include "tests/fake/fake_platform.h"
 
 #include <algorithm>
+#include <cstring>
 #include <cstdio>
 #include <deque>
 #include <map>
-
-// The records behind the fake's handles: only their addresses matter. <windows.h> defines its
-// own.
-#ifndef _WIN32
-struct HINSTANCE__ {};
-struct HWND__ {};
-struct HDC__ {};
-struct HGLRC__ {};
-struct HICON__ {};
-#endif
+#include <tuple>
+#include <type_traits>
+#include <utility>
 
 namespace {
 
-HINSTANCE__ instanceRecord;
-HWND__ windowRecord;
-HDC__ deviceContextRecord;
-HGLRC__ renderContextRecord;
-HICON__ iconRecord;
-HICON__ cursorRecord;
+// What the fake's handles point to; only the addresses matter.
+char handleRecords[5];
 
-struct Failure {
-    std::string name;
-    int occurrence;
-};
+// What the window system holds: classes, the one window, its pixel format, the one context and
+// the thread's queue; and the calls a test asked to fail.
+struct State {
+    std::map<std::string, WNDPROC> classes;
+    std::string windowClass; // empty while there is no window
+    bool windowShown = false;
+    int pixelFormat = 0;
+    bool contextAlive = false;
+    std::deque<MSG> queue;
+    bool quitPosted = false;
+    int quitCode = 0;
+    int emptyPolls = 0;
+    std::map<std::string, int> callCounts;
+    std::multimap<std::string, int> failures; // name, the count of the call that fails
+} state;
 
-std::vector<Failure> failures;
-std::map<std::string, int> callCounts;
-std::deque<MSG> queue;
-bool quitPosted = false;
-int emptyPolls = 0;
-WNDPROC windowProcedure = nullptr;
-bool windowAlive = false;
-bool windowShown = false;
-int clientWidth = 0;
-int clientHeight = 0;
-
-std::string describe(const void* handle) {
-    if (!handle)
-        return "null";
-    if (handle == fake::instance)
-        return "instance";
-    if (handle == fake::window)
-        return "window";
-    if (handle == fake::deviceContext)
-        return "dc";
-    if (handle == fake::renderContext)
-        return "rc";
-    char text[32];
-    std::snprintf(text, sizeof text, "%p", handle);
+// Signed numbers in decimal; unsigned ones, which are styles, flags and messages, in hexadecimal.
+template <typename Number>
+std::enable_if_t<std::is_integral_v<Number>, std::string> describe(Number number) {
+    char text[24];
+    std::snprintf(text, sizeof text, std::is_signed_v<Number> ? "%lld" : "0x%llx",
+                  static_cast<long long>(number));
     return text;
 }
 
@@ -64,245 +47,205 @@ std::string describe(const char* text) {
     return '"' + std::string(text) + '"';
 }
 
-std::string describe(long long number) {
-    return std::to_string(number);
+std::string describe(const void* handle) {
+    const std::pair<const void*, const char*> names[] = {
+        {nullptr, "null"},           {fake::instance, "instance"}, {fake::window, "window"},
+        {fake::deviceContext, "dc"}, {fake::renderContext, "rc"},  {fake::arrowCursor, "arrow"}};
+    for (const auto& [named, name] : names)
+        if (handle == named)
+            return name;
+    return "other";
 }
 
-std::string hex(unsigned long value) {
-    char text[24];
-    std::snprintf(text, sizeof text, "0x%lx", value);
-    return text;
+// A class by what a window of it gets: name, style, procedure, instance, cursor and background
+// brush.
+std::string describe(const WNDCLASSEXA* windowClass) {
+    return describe(windowClass->lpszClassName) + ", " + describe(windowClass->style) + ", " +
+           (windowClass->lpfnWndProc ? "procedure" : "null") + ", " +
+           describe(windowClass->hInstance) + ", " + describe(windowClass->hCursor) + ", " +
+           describe(windowClass->hbrBackground);
+}
+
+// A request by its size, version, flags, pixel type, colour and depth bits; any other field set
+// shows as "more".
+std::string describe(const PIXELFORMATDESCRIPTOR* request) {
+    PIXELFORMATDESCRIPTOR rest = *request;
+    rest.nSize = rest.nVersion = rest.dwFlags = rest.iPixelType = 0;
+    rest.cColorBits = rest.cDepthBits = 0;
+    const PIXELFORMATDESCRIPTOR none = {};
+    return "{" + describe(request->nSize) + ", " + describe(request->nVersion) + ", " +
+           describe(request->dwFlags) + ", " + describe(request->iPixelType) + ", " +
+           describe(request->cColorBits) + ", " + describe(request->cDepthBits) +
+           (std::memcmp(&rest, &none, sizeof rest) ? ", more}" : "}");
 }
 
 // Records the call and says whether it is the one a test asked to fail.
-bool record(const std::string& name, const std::vector<std::string>& arguments) {
-    std::string call = name + "(";
-    for (size_t i = 0; i < arguments.size(); ++i)
-        call += (i ? ", " : "") + arguments[i];
-    fake::calls.push_back(call + ")");
-    const int count = ++callCounts[name];
-    return std::any_of(failures.begin(), failures.end(), [&](const Failure& failure) {
-        return failure.name == name && failure.occurrence == count;
-    });
+template <typename... Arguments>
+bool failing(const char* name, const std::tuple<Arguments...>& arguments) {
+    std::string listed;
+    std::apply(
+        [&](auto... each) { ((listed += (listed.empty() ? "" : ", ") + describe(each)), ...); },
+        arguments);
+    fake::calls.push_back(std::string(name) + "(" + listed + ")");
+    const int count = ++state.callCounts[name];
+    const auto [first, last] = state.failures.equal_range(name);
+    return std::any_of(first, last, [&](const auto& failure) { return failure.second == count; });
 }
 
-LRESULT sendToWindow(UINT message, WPARAM wParam, LPARAM lParam) {
-    return windowProcedure ? windowProcedure(fake::window, message, wParam, lParam) : 0;
+bool isTheWindow(HWND window) {
+    return !state.windowClass.empty() && window == fake::window;
+}
+
+LRESULT sendToWindow(UINT message, WPARAM wParam = 0, LPARAM lParam = 0) {
+    return state.classes[state.windowClass](fake::window, message, wParam, lParam);
 }
 
 } // namespace
 
 namespace fake {
 
-const HINSTANCE instance = &instanceRecord;
-const HWND window = &windowRecord;
-const HDC deviceContext = &deviceContextRecord;
-const HGLRC renderContext = &renderContextRecord;
-const HICON icon = &iconRecord;
-const HCURSOR arrowCursor = &cursorRecord;
+const HINSTANCE instance = reinterpret_cast<HINSTANCE>(&handleRecords[0]);
+const HWND window = reinterpret_cast<HWND>(&handleRecords[1]);
+const HDC deviceContext = reinterpret_cast<HDC>(&handleRecords[2]);
+const HGLRC renderContext = reinterpret_cast<HGLRC>(&handleRecords[3]);
+const HCURSOR arrowCursor = reinterpret_cast<HCURSOR>(&handleRecords[4]);
 
 std::vector<std::string> calls;
 std::vector<WarningBox> boxes;
-WNDCLASSEXA registeredClass;
-std::string registeredClassName;
-std::vector<PIXELFORMATDESCRIPTOR> pixelFormatRequests;
+std::array<int, 4> windowRect;
 DWORD clockMilliseconds;
 std::function<void(int)> onEmptyPoll;
 
 void reset() {
+    state = State();
     calls.clear();
     boxes.clear();
-    registeredClass = {};
-    registeredClassName.clear();
-    pixelFormatRequests.clear();
     clockMilliseconds = 0;
     onEmptyPoll = nullptr;
-    failures.clear();
-    callCounts.clear();
-    queue.clear();
-    quitPosted = false;
-    emptyPolls = 0;
-    windowProcedure = nullptr;
-    windowAlive = false;
-    windowShown = false;
 }
 
 void failCall(const std::string& name, int occurrence) {
-    failures.push_back({name, callCounts[name] + occurrence});
+    state.failures.emplace(name, state.callCounts[name] + occurrence);
+}
+
+LPARAM clientSize() {
+    return MAKELPARAM(windowRect[2] - frameWidth, windowRect[3] - frameHeight);
 }
 
 void post(UINT message, WPARAM wParam, LPARAM lParam) {
-    MSG queued = {};
-    queued.hwnd = window;
-    queued.message = message;
-    queued.wParam = wParam;
-    queued.lParam = lParam;
-    queue.push_back(queued);
+    state.queue.push_back({window, message, wParam, lParam, 0, {}});
 }
 
 std::vector<std::string> callsNamed(const std::vector<std::string>& names) {
     std::vector<std::string> matching;
-    for (const std::string& call : calls) {
-        const std::string name = call.substr(0, call.find('('));
-        if (std::find(names.begin(), names.end(), name) != names.end())
+    for (const std::string& call : calls)
+        if (std::find(names.begin(), names.end(), call.substr(0, call.find('('))) != names.end())
             matching.push_back(call);
-    }
     return matching;
 }
 
 } // namespace fake
 
 ATOM WINAPI RegisterClassExA(const WNDCLASSEXA* windowClass) {
-    if (record("RegisterClassExA", {describe(windowClass->lpszClassName)}))
-        return 0;
-    fake::registeredClass = *windowClass;
-    fake::registeredClassName = windowClass->lpszClassName;
-    windowProcedure = windowClass->lpfnWndProc;
-    return 0xC001;
-}
-
-BOOL WINAPI UnregisterClassA(LPCSTR className, HINSTANCE moduleInstance) {
-    return record("UnregisterClassA", {describe(className), describe(moduleInstance)}) ? FALSE
-                                                                                       : TRUE;
-}
-
-HICON WINAPI LoadIconA(HINSTANCE moduleInstance, LPCSTR iconName) {
-    // The application has no icon resource of its own, so asking it for one finds nothing.
-    if (record("LoadIconA", {describe(moduleInstance), describe(iconName)}) || moduleInstance)
-        return nullptr;
-    return fake::icon;
-}
-
-HCURSOR WINAPI LoadCursorA(HINSTANCE moduleInstance, LPCSTR cursorName) {
-    if (record("LoadCursorA", {describe(moduleInstance), describe(cursorName)}))
-        return nullptr;
-    return fake::arrowCursor;
+    return failing("RegisterClassExA", std::make_tuple(windowClass)) ||
+                   !state.classes.emplace(windowClass->lpszClassName, windowClass->lpfnWndProc)
+                        .second
+               ? 0
+               : 0xC001;
 }
 
 HWND WINAPI CreateWindowExA(DWORD exStyle, LPCSTR className, LPCSTR windowName, DWORD style, int x,
                             int y, int width, int height, HWND parent, HMENU menu,
-                            HINSTANCE moduleInstance, LPVOID param) {
-    if (record("CreateWindowExA",
-               {hex(exStyle), describe(className), describe(windowName), hex(style), describe(x),
-                describe(y), describe(width), describe(height), describe(parent), describe(menu),
-                describe(moduleInstance), describe(param)}))
+                            HINSTANCE instance, LPVOID param) {
+    if (failing("CreateWindowExA", std::make_tuple(exStyle, className, windowName, style, x, y,
+                                                   width, height, parent, menu, instance, param)) ||
+        !state.classes.count(className) || !state.windowClass.empty())
         return nullptr;
-    windowAlive = true;
-    clientWidth = width - fake::frameWidth;
-    clientHeight = height - fake::frameHeight;
+    state.windowClass = className;
+    state.windowShown = false;
+    state.pixelFormat = 0;
+    fake::windowRect = {x, y, width, height};
     return fake::window;
 }
 
-BOOL WINAPI ShowWindow(HWND shown, int showCommand) {
-    if (record("ShowWindow", {describe(shown), describe(showCommand)}))
-        return FALSE;
-    if (!windowShown) {
-        windowShown = true;
-        sendToWindow(WM_SIZE, SIZE_RESTORED, MAKELPARAM(clientWidth, clientHeight));
-    }
-    return FALSE; // the window was hidden before
+// The first show tells the window its client area at once.
+BOOL WINAPI ShowWindow(HWND window, int showCommand) {
+    if (!failing("ShowWindow", std::make_tuple(window, showCommand)) && isTheWindow(window) &&
+        !std::exchange(state.windowShown, true))
+        sendToWindow(WM_SIZE, SIZE_RESTORED, fake::clientSize());
+    return FALSE;
 }
 
-BOOL WINAPI UpdateWindow(HWND updated) {
-    return record("UpdateWindow", {describe(updated)}) ? FALSE : TRUE;
-}
-
-BOOL WINAPI DestroyWindow(HWND destroyed) {
-    if (record("DestroyWindow", {describe(destroyed)}) || !windowAlive || destroyed != fake::window)
-        return FALSE;
-    sendToWindow(WM_DESTROY, 0, 0);
-    windowAlive = false;
-    return TRUE;
-}
-
-HDC WINAPI GetDC(HWND owner) {
-    return record("GetDC", {describe(owner)}) ? nullptr : fake::deviceContext;
-}
-
-int WINAPI ReleaseDC(HWND owner, HDC released) {
-    return record("ReleaseDC", {describe(owner), describe(released)}) ? 0 : 1;
-}
-
-BOOL WINAPI PeekMessageA(LPMSG message, HWND filterWindow, UINT filterMin, UINT filterMax,
-                         UINT removeMessage) {
-    record("PeekMessageA", {describe(filterWindow), describe(filterMin), describe(filterMax),
-                            describe(removeMessage)});
-    if (!queue.empty()) {
-        *message = queue.front();
-        if (removeMessage & PM_REMOVE)
-            queue.pop_front();
+// The quit request comes only once the posted messages are gone, and only once.
+BOOL WINAPI PeekMessageA(LPMSG message, HWND window, UINT first, UINT last, UINT removeMessage) {
+    failing("PeekMessageA", std::make_tuple(window, first, last, removeMessage));
+    const bool removing = removeMessage & PM_REMOVE;
+    if (!state.queue.empty()) {
+        *message = state.queue.front();
+        if (removing)
+            state.queue.pop_front();
         return TRUE;
     }
-    // As on Win32, the quit request comes only once the posted messages are gone.
-    if (quitPosted) {
-        *message = {};
-        message->message = WM_QUIT;
-        if (removeMessage & PM_REMOVE)
-            quitPosted = false;
+    if (state.quitPosted) {
+        *message = {nullptr, WM_QUIT, static_cast<WPARAM>(state.quitCode), 0, 0, {}};
+        state.quitPosted = !removing;
         return TRUE;
     }
     if (fake::onEmptyPoll)
-        fake::onEmptyPoll(++emptyPolls);
+        fake::onEmptyPoll(++state.emptyPolls);
     return FALSE;
 }
 
-BOOL WINAPI TranslateMessage(const MSG* message) {
-    record("TranslateMessage", {hex(message->message)});
-    return FALSE;
+// A window takes one pixel format for its life.
+BOOL WINAPI SetPixelFormat(HDC deviceContext, int format, const PIXELFORMATDESCRIPTOR* request) {
+    if (failing("SetPixelFormat", std::make_tuple(deviceContext, format, request)) ||
+        (state.pixelFormat && state.pixelFormat != format))
+        return FALSE;
+    state.pixelFormat = format;
+    return TRUE;
 }
 
-LRESULT WINAPI DispatchMessageA(const MSG* message) {
-    record("DispatchMessageA", {hex(message->message)});
-    return message->hwnd == fake::window
-               ? sendToWindow(message->message, message->wParam, message->lParam)
-               : 0;
-}
+// The calls whose work is one expression, one entry each: result type, name and parameters, the
+// arguments the call is recorded with, and the expression, which gives the result; a call a test
+// made fail does nothing and gives its type's zero.
+#define FAKE_CALL(Result, name, parameters, recorded, answer)                                      \
+    Result WINAPI name parameters {                                                                \
+        return failing(#name, std::make_tuple recorded) ? Result() : Result(answer);               \
+    }
 
-LRESULT WINAPI DefWindowProcA(HWND target, UINT message, WPARAM wParam, LPARAM lParam) {
-    record("DefWindowProcA",
-           {describe(target), hex(message), describe(static_cast<long long>(wParam)),
-            describe(static_cast<long long>(lParam))});
-    return fake::defaultWindowProcResult;
-}
-
-void WINAPI PostQuitMessage(int exitCode) {
-    record("PostQuitMessage", {describe(exitCode)});
-    quitPosted = true;
-}
-
-int WINAPI MessageBoxA(HWND owner, LPCSTR text, LPCSTR caption, UINT type) {
-    record("MessageBoxA", {describe(owner), describe(text), describe(caption), hex(type)});
-    fake::boxes.push_back({owner, text, caption, type});
-    return 1; // IDOK
-}
-
-int WINAPI ChoosePixelFormat(HDC target, const PIXELFORMATDESCRIPTOR* request) {
-    fake::pixelFormatRequests.push_back(*request);
-    return record("ChoosePixelFormat", {describe(target)}) ? 0 : fake::chosenFormat;
-}
-
-BOOL WINAPI SetPixelFormat(HDC target, int format, const PIXELFORMATDESCRIPTOR* request) {
-    fake::pixelFormatRequests.push_back(*request);
-    return record("SetPixelFormat", {describe(target), describe(format)}) ? FALSE : TRUE;
-}
-
-BOOL WINAPI SwapBuffers(HDC target) {
-    return record("SwapBuffers", {describe(target)}) ? FALSE : TRUE;
-}
-
-HGLRC WINAPI wglCreateContext(HDC target) {
-    return record("wglCreateContext", {describe(target)}) ? nullptr : fake::renderContext;
-}
-
-BOOL WINAPI wglMakeCurrent(HDC target, HGLRC context) {
-    return record("wglMakeCurrent", {describe(target), describe(context)}) ? FALSE : TRUE;
-}
-
-BOOL WINAPI wglDeleteContext(HGLRC context) {
-    return record("wglDeleteContext", {describe(context)}) ? FALSE : TRUE;
-}
-
-DWORD WINAPI timeGetTime() {
-    record("timeGetTime", {});
-    return fake::clockMilliseconds;
-}
+// A class stays while a window of it lives.
+FAKE_CALL(BOOL, UnregisterClassA, (LPCSTR name, HINSTANCE instance), (name, instance),
+          state.windowClass != name && state.classes.erase(name))
+// The application has no icon resource of its own.
+FAKE_CALL(HICON, LoadIconA, (HINSTANCE instance, LPCSTR name), (instance, name), nullptr)
+FAKE_CALL(HCURSOR, LoadCursorA, (HINSTANCE instance, LPCSTR name), (instance, name),
+          fake::arrowCursor)
+FAKE_CALL(BOOL, UpdateWindow, (HWND window), (window), isTheWindow(window))
+FAKE_CALL(HDC, GetDC, (HWND window), (window), isTheWindow(window) ? fake::deviceContext : nullptr)
+FAKE_CALL(int, ReleaseDC, (HWND window, HDC dc), (window, dc),
+          isTheWindow(window) && dc == fake::deviceContext)
+FAKE_CALL(BOOL, TranslateMessage, (const MSG* message), (message->message), FALSE)
+FAKE_CALL(LRESULT, DispatchMessageA, (const MSG* message), (message->message),
+          isTheWindow(message->hwnd)
+              ? sendToWindow(message->message, message->wParam, message->lParam)
+              : 0)
+FAKE_CALL(BOOL, SwapBuffers, (HDC dc), (dc), state.pixelFormat != 0)
+FAKE_CALL(BOOL, wglMakeCurrent, (HDC dc, HGLRC context), (dc, context),
+          !context || state.contextAlive)
+FAKE_CALL(BOOL, wglDeleteContext, (HGLRC context), (context),
+          std::exchange(state.contextAlive, false))
+FAKE_CALL(DWORD, timeGetTime, (), (), fake::clockMilliseconds)
+FAKE_CALL(BOOL, DestroyWindow, (HWND window), (window),
+          isTheWindow(window) && (sendToWindow(WM_DESTROY), state.windowClass.clear(), true))
+// A close request the window procedure passes on closes the window.
+FAKE_CALL(LRESULT, DefWindowProcA, (HWND window, UINT message, WPARAM wParam, LPARAM lParam),
+          (window, message, wParam, lParam),
+          message == WM_CLOSE ? (DestroyWindow(window), 0) : fake::defaultWindowProcResult)
+FAKE_CALL(void, PostQuitMessage, (int exitCode), (exitCode),
+          (state.quitPosted = true, state.quitCode = exitCode))
+FAKE_CALL(int, MessageBoxA, (HWND owner, LPCSTR text, LPCSTR caption, UINT type),
+          (owner, text, caption, type), (fake::boxes.push_back({owner, text, caption, type}), IDOK))
+FAKE_CALL(int, ChoosePixelFormat, (HDC dc, const PIXELFORMATDESCRIPTOR* request), (dc, request),
+          fake::chosenFormat)
+FAKE_CALL(HGLRC, wglCreateContext, (HDC dc), (dc),
+          state.pixelFormat ? (state.contextAlive = true, fake::renderContext) : nullptr)

@@ -1,13 +1,13 @@
 // A recording stand-in for the window system, linked in place of the real one. It logs every
-// call with its arguments, can make any one call fail, and behaves as the real window system
-// does where the application relies on it: showing the window the first time sends WM_SIZE,
-// destroying it sends WM_DESTROY, a posted quit request comes back from a later poll, and
-// dispatched messages reach the registered window procedure.
+// call with its arguments, can make any one call fail, and otherwise behaves as Win32 does where
+// the system relies on it; the contract suite (tests/contract) holds it to that, as it holds the
+// real providers.
 #ifndef TALVO_TESTS_FAKE_FAKE_PLATFORM_H
 #define TALVO_TESTS_FAKE_FAKE_PLATFORM_H
 
 #include "platform/platform.h"
 
+#include <array>
 #include <functional>
 #include <string>
 #include <vector>
@@ -26,29 +26,30 @@ extern const HINSTANCE instance;
 extern const HWND window;
 extern const HDC deviceContext;
 extern const HGLRC renderContext;
-extern const HICON icon;
 extern const HCURSOR arrowCursor;
 
 // The window's frame, so that the client area is smaller than the outer size.
 const int frameWidth = 16;
 const int frameHeight = 39;
-// What the fake's ChoosePixelFormat answers, and DefWindowProcA returns.
+// What the fake's ChoosePixelFormat answers, and DefWindowProcA returns for what it ignores.
 const int chosenFormat = 7;
 const LRESULT defaultWindowProcResult = 77;
 
-// Every call in order, as "Name(arg, ...)": handles by the names above, texts quoted.
+// Every call in order, as "Name(arg, ...)": handles by the names above, texts quoted, unsigned
+// numbers (styles, flags, messages) in hexadecimal, class records and pixel-format requests by
+// their fields.
 extern std::vector<std::string> calls;
 extern std::vector<WarningBox> boxes;
-// The last records passed in, with the class name copied out of the caller's buffer.
-extern WNDCLASSEXA registeredClass;
-extern std::string registeredClassName;
-extern std::vector<PIXELFORMATDESCRIPTOR> pixelFormatRequests;
+// The outer rectangle the window was created with: x, y, width, height; and its client size, as
+// WM_SIZE gives it.
+extern std::array<int, 4> windowRect;
+LPARAM clientSize();
 // What timeGetTime answers.
 extern DWORD clockMilliseconds;
 // Called whenever PeekMessageA finds the queue empty, so a test can end a loop that never waits.
 extern std::function<void(int emptyPolls)> onEmptyPoll;
 
-// Forgets all calls, messages, windows and failures.
+// Forgets all calls, messages, classes, windows and failures.
 void reset();
 // Makes the nth call (counted from 1, from now on) of the named operation fail.
 void failCall(const std::string& name, int occurrence = 1);

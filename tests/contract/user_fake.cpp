@@ -1,0 +1,29 @@
+// The user of the recording fake: each action queues the message the window system would.
+#include "tests/contract/user.h"
+#include "tests/fake/fake_platform.h"
+
+namespace user {
+
+const bool seesGlAndClock = false;
+
+void act(HWND, const std::string& action) {
+    if (action == "close")
+        return fake::post(WM_CLOSE);
+    const bool minimise = action == "minimise", maximise = action == "maximise";
+    fake::post(WM_SIZE,
+               minimise   ? SIZE_MINIMIZED
+               : maximise ? SIZE_MAXIMIZED
+                          : SIZE_RESTORED,
+               minimise   ? 0
+               : maximise ? MAKELPARAM(1920, 1161)
+                          : fake::clientSize());
+}
+
+// The fake's boxes need no answer: each returns at once.
+Box answer(const char*, const std::function<void()>& showBox) {
+    showBox();
+    const fake::WarningBox& box = fake::boxes.back();
+    return {box.caption, box.text, box.owner == fake::window};
+}
+
+} // namespace user

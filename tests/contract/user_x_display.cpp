@@ -1,0 +1,90 @@
+// The user of a provider whose windows are X windows: the X11 layer, and Win32 under Wine. The
+// user acts through the window manager (x_user.sh); what only Windows can tell is asked of it.
+#include "tests/contract/user.h"
+
+#include <gtest/gtest.h>
+
+#include <cstdio>
+#include <cstdlib>
+#include <fstream>
+#include <functional>
+#include <thread>
+
+namespace user {
+
+const bool seesGlAndClock = true;
+
+namespace {
+
+#ifdef _WIN32
+// Under Wine a Unix program starts like a Windows one, from its path on drive Z:, but Windows
+// cannot wait for it to end: it leaves its exit status in a file.
+int runUser(const std::string& arguments) {
+    const char statusFile[] = "user_status.txt";
+    std::remove(statusFile);
+    std::string commandLine =
+        "Z:\\bin\\sh -c \"sh " X_USER_SCRIPT " " + arguments + "; echo $? >" + statusFile + "\"";
+    STARTUPINFOA startup = {};
+    startup.cb = sizeof startup;
+    PROCESS_INFORMATION process;
+    if (!CreateProcessA(nullptr, &commandLine[0], nullptr, nullptr, FALSE, 0, nullptr, nullptr,
+                        &startup, &process))
+        return -1;
+    CloseHandle(process.hThread);
+    CloseHandle(process.hProcess);
+    int status = -1;
+    for (int poll = 0; poll < 3000 && !(std::ifstream(statusFile) >> status); ++poll)
+        Sleep(10);
+    return status;
+}
+
+// The box keeps its text in a control of its own, which X does not see.
+std::string textOfNextBox() {
+    char text[256] = {};
+    for (int poll = 0; poll < 2000 && !*text; ++poll, Sleep(5))
+        if (HWND box = FindWindowA("#32770", boxCaption))
+            GetDlgItemTextA(box, 0xFFFF, text, sizeof text);
+    return text;
+}
+#else
+int runUser(const std::string& arguments) {
+    return std::system(("sh " X_USER_SCRIPT " " + arguments).c_str());
+}
+#endif
+
+} // namespace
+
+void act(HWND window, const std::string& action) {
+#ifdef _WIN32
+    // openbox offers no maximising for a Windows window without a sizing border; this is what
+    // the maximise button of Windows' own title bar sends.
+    if (action == "maximise")
+        return (void)PostMessageA(window, WM_SYSCOMMAND, SC_MAXIMIZE, 0);
+#endif
+    (void)window;
+    EXPECT_EQ(runUser(action + " " + windowTitle), 0) << action;
+}
+
+Box answer(const char* key, const std::function<void()>& showBox) {
+    const char answered[] = "answered_box.txt";
+    std::remove(answered);
+    Box box;
+    std::thread user([&] {
+#ifdef _WIN32
+        box.text = textOfNextBox();
+#endif
+        runUser(std::string("answer-box ") + key + " " + answered + " " + windowTitle);
+    });
+    showBox();
+    user.join();
+    std::string text, owners;
+    std::ifstream seen(answered);
+    std::getline(seen, box.caption);
+    std::getline(seen, text);
+    std::getline(seen, owners);
+    box.text += text; // where X shows it
+    box.owned = owners == "1";
+    return box;
+}
+
+} // namespace user

@@ -1,0 +1,87 @@
+#!/bin/sh
+# A user at the X display, acting through the window manager as a user would:
+#   x_user.sh window|minimise|restore|maximise|close|outer-rect TITLE
+#   x_user.sh answer-box KEY SEEN [WINDOW_TITLE]
+# The first acts on the window titled TITLE once the window manager has it (window prints its id;
+# outer-rect its frame's left, top, right and bottom). answer-box waits for the next warning box
+# (a visible window not titled WINDOW_TITLE), writes its caption, its text (where the window
+# carries it in _TALVO_MESSAGE) and whether it has an owner to the file SEEN, one line each, then
+# dismisses it with KEY, or with its close button for "close".
+set -u
+
+# Polls: xdotool gives up with an error when a window it looks at goes away meanwhile.
+poll() {
+  for _ in $(seq 200); do
+    "$@" && return 0
+    sleep 0.05
+  done
+  echo "x_user.sh: gave up waiting: $*" >&2
+  return 1
+}
+
+managed() {
+  xprop -id "$id" WM_STATE 2>/dev/null | grep -q 'window state'
+}
+
+managed_window() { # TITLE
+  id=$(xdotool search --name "^$1\$" 2>/dev/null | head -n 1)
+  [ -n "$id" ] && managed
+}
+
+# A visible window with a name, and not the one titled $1.
+box() {
+  for id in $(xdotool search --onlyvisible --name . 2>/dev/null); do
+    [ "$(text _NET_WM_NAME)" != "$1" ] && return 0
+  done
+  return 1
+}
+
+viewable() {
+  xwininfo -id "$id" 2>/dev/null | grep -q IsViewable
+}
+
+framed() {
+  xprop -id "$id" -notype _NET_FRAME_EXTENTS 2>/dev/null | grep -q ' = '
+}
+
+text() { # PROPERTY
+  xprop -id "$id" -notype "$1" 2>/dev/null | sed -n "s/^$1 = \"\(.*\)\"\$/\1/p"
+}
+
+case $1 in
+  answer-box)
+    poll box "${4:-}" && poll managed || exit 1
+    {
+      echo "$(text _NET_WM_NAME)"
+      echo "$(text _TALVO_MESSAGE)"
+      xprop -id "$id" WM_TRANSIENT_FOR | grep -c 'window id'
+    } >"$3"
+    # A key or close the window manager is not yet ready for is played again. The X11 layer
+    # opens each box on a connection of its own, so the next box may come with this one's id:
+    # it is told apart by its text.
+    answered=$(text _TALVO_MESSAGE)
+    for _ in $(seq 100); do
+      viewable && [ "$(text _TALVO_MESSAGE)" = "$answered" ] || exit 0
+      if [ "$2" = close ]; then wmctrl -i -c "$id"; else xdotool key --window "$id" "$2"; fi
+      sleep 0.1
+    done
+    echo "x_user.sh: the box stays" >&2
+    exit 1 ;;
+esac
+
+poll managed_window "$2" || exit 1
+case $1 in
+  window) echo "$id" ;;
+  minimise) xdotool windowminimize "$id" ;;
+  restore) wmctrl -i -a "$id" ;;
+  maximise) wmctrl -i -r "$id" -b add,maximized_vert,maximized_horz ;;
+  close) wmctrl -i -c "$id" ;;
+  outer-rect)
+    poll framed || exit 1
+    extents=$(xprop -id "$id" -notype _NET_FRAME_EXTENTS | tr -dc '0-9 ')
+    xwininfo -id "$id" | awk -v extents="$extents" '
+      BEGIN { split(extents, e, " ") } # left, right, top, bottom
+      /Absolute upper-left X/ { x = $NF } /Absolute upper-left Y/ { y = $NF }
+      /Width:/ { w = $NF } /Height:/ { h = $NF }
+      END { print x - e[1], y - e[3], x + w + e[2], y + h + e[4] }' ;;
+esac
