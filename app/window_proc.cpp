@@ -1,7 +1,5 @@
 // The window procedure of the program's window: a close request or the window's end stops the main
 // loop, a new client size refits the GL view, and every other message gets the default handling.
-#include "app/window_proc.h"
-
 #include "glwindow/gl_window.h"
 
 // Closing only asks the main loop to stop: the window stays until teardown destroys it, after

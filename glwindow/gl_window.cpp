@@ -1,8 +1,6 @@
 // Creation and teardown of the window object, and the warning box every failure goes through.
 #include "glwindow/gl_window.h"
 
-#include "app/window_proc.h"
-
 #include <cstdio>
 
 namespace {

@@ -63,6 +63,9 @@ class GlWindow {
     FrameClock frameClock;
 };
 
+// A program on the window brings these: the one window, and the window procedure its class is
+// registered with. WinMain, the program's entry, is declared by the platform.
 extern GlWindow theWindow;
+LRESULT CALLBACK windowProc(HWND window, UINT message, WPARAM wParam, LPARAM lParam);
 
 #endif

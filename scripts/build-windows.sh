@@ -5,5 +5,6 @@ set -eu
 cd "$(dirname "$0")/.."
 for target in i686 x86_64; do
   scripts/build.sh "running windows" "build-windows/$target" \
-    -DCMAKE_TOOLCHAIN_FILE="cmake/toolchain-mingw-$target.cmake" -DBUILD_TESTING=ON
+    -DCMAKE_TOOLCHAIN_FILE="cmake/toolchain-mingw-$target.cmake" -DBUILD_TESTING=ON \
+    -DTALVO_BUILD_EXAMPLES=ON
 done

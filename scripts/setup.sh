@@ -15,8 +15,10 @@ group_packages() {
       xvfb openbox x11-utils xdotool wmctrl imagemagick" ;;
     testing) echo "libgtest-dev valgrind" ;;
     # The cross compilers with the thread model the toolchain files name, GoogleTest's sources
-    # for them, and the 64-bit Wine that runs the result.
-    windows) echo "g++-mingw-w64-i686-posix g++-mingw-w64-x86-64-posix googletest wine wine64" ;;
+    # for them, and the 64-bit Wine that runs the result; the locale sources the tests compile
+    # Wine's Turkish locale from.
+    windows) echo "g++-mingw-w64-i686-posix g++-mingw-w64-x86-64-posix googletest wine wine64
+      locales" ;;
     bench) echo "libglfw3-dev libsdl2-dev freeglut3-dev" ;;
     *)
       echo "setup.sh: no group \"$1\" (running, testing, windows, bench)" >&2

@@ -3,7 +3,8 @@
 # build's under Wine.
 set -eu
 cd "$(dirname "$0")/.."
-scripts/build.sh "running testing windows" build -DBUILD_TESTING=ON -DTALVO_BUILD_BENCH=ON
+scripts/build.sh "running testing windows" build -DBUILD_TESTING=ON -DTALVO_BUILD_BENCH=ON \
+  -DTALVO_BUILD_EXAMPLES=ON
 ctest --test-dir build --output-on-failure -j "$(nproc)"
 # Windows: both builds are made; the 64-bit one is tested under Wine (64-bit Wine only).
 scripts/build-windows.sh

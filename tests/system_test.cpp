@@ -1,7 +1,6 @@
 // The system on the recording fake of the window system: what reaches the window system and in
 // which order when the window comes up and goes, what the user sees when a step fails, the main
 // loop and the window procedure, and the frame timing on a clock the test sets.
-#include "app/window_proc.h"
 #include "glwindow/gl_window.h"
 #include "tests/fake/fake_platform.h"
 

@@ -35,4 +35,13 @@ char16_t toUnicode(unsigned char byte) {
     }
 }
 
+int fromUnicode(char32_t character) {
+    if (character < 0x80)
+        return static_cast<int>(character);
+    for (int byte = 0x80; byte <= 0xFF; ++byte)
+        if (toUnicode(static_cast<unsigned char>(byte)) == character)
+            return byte;
+    return -1;
+}
+
 } // namespace windows1254

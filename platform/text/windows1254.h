@@ -8,6 +8,8 @@ namespace windows1254 {
 // The character a Windows-1254 byte stands for. Every character of the code page lies in the
 // Basic Multilingual Plane, so it is one UTF-16 unit.
 char16_t toUnicode(unsigned char byte);
+// The byte of a character, or -1 for one the code page does not have.
+int fromUnicode(char32_t character);
 
 } // namespace windows1254
 

@@ -43,3 +43,12 @@ void postClientSize(HWND window) {
 }
 
 } // namespace x11
+
+// The client area as the server last reported it: none while minimised.
+BOOL WINAPI GetClientRect(HWND window, LPRECT rect) {
+    if (!x11::liveWindow(window) || !rect)
+        return FALSE;
+    *rect = {0, 0, window->iconic ? 0 : window->clientWidth,
+             window->iconic ? 0 : window->clientHeight};
+    return TRUE;
+}

@@ -1,14 +1,38 @@
-// The millisecond clock of the multimedia timer calls.
+// The clocks: the multimedia timer's milliseconds and the performance counter, both on the
+// monotonic clock, which counts from system start.
 #include "platform/platform.h"
 
 #include <time.h>
 
-// The monotonic clock counts from system start; only its low 32 bits of milliseconds are kept,
-// so the count wraps every 49.7 days, as the Windows one does.
-DWORD WINAPI timeGetTime() {
+namespace {
+
+const std::int64_t nanosecondsPerSecond = 1000000000;
+
+std::int64_t monotonicNanoseconds() {
     timespec now;
     clock_gettime(CLOCK_MONOTONIC, &now);
-    const std::uint64_t milliseconds = static_cast<std::uint64_t>(now.tv_sec) * 1000 +
-                                       static_cast<std::uint64_t>(now.tv_nsec) / 1000000;
-    return static_cast<DWORD>(milliseconds);
+    return static_cast<std::int64_t>(now.tv_sec) * nanosecondsPerSecond + now.tv_nsec;
+}
+
+} // namespace
+
+// Only the low 32 bits of milliseconds are kept, so the count wraps every 49.7 days, as the
+// Windows one does.
+DWORD WINAPI timeGetTime() {
+    return static_cast<DWORD>(static_cast<std::uint64_t>(monotonicNanoseconds()) / 1000000);
+}
+
+// Nanoseconds: they last 292 years in the 64-bit count.
+BOOL WINAPI QueryPerformanceCounter(LARGE_INTEGER* count) {
+    if (!count)
+        return FALSE;
+    count->QuadPart = monotonicNanoseconds();
+    return TRUE;
+}
+
+BOOL WINAPI QueryPerformanceFrequency(LARGE_INTEGER* frequency) {
+    if (!frequency)
+        return FALSE;
+    frequency->QuadPart = nanosecondsPerSecond;
+    return TRUE;
 }

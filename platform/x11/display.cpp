@@ -1,21 +1,47 @@
 #include "platform/x11/display.h"
 
-#include <cstdio>
+#include "platform/x11/process_signals.h"
+
+#include <X11/XKBlib.h>
+#include <poll.h>
 #include <unistd.h>
+
+#include <csignal>
+#include <cstdio>
 
 namespace x11 {
 namespace {
 
-// A lost server leaves nothing to show a message on and nothing to clean up: the process ends
-// here, before anything else can touch the dead connection (the GL driver's exit handlers would).
 const int connectionLostExitCode = 1;
 
 Connection program = {};
 bool programOpened = false;
 ErrorTrap* innermostTrap = nullptr;
 
-int endOnConnectionLoss(Display*) {
+// Xlib calls this for any lost connection, then that connection's exit handler, which decides.
+int leaveLossToConnection(Display*) {
+    return 0;
+}
+
+// The program's server lost leaves nothing to show a message on and nothing to clean up: the
+// process ends here, before anything else can touch the dead connection (the GL driver's exit
+// handlers would).
+void endProgram(Display*, void*) {
     _exit(connectionLostExitCode);
+}
+
+// The GL driver talks to the server on the program's connection too, and some of its paths use an
+// answer they did not get from a server gone, without looking: a crash that follows the loss of
+// the connection ends the program as the loss does. Any other crash goes on as one.
+void endCrashAfterConnectionLoss(int signal) {
+    pollfd connection = {ConnectionNumber(program.display), 0, 0};
+    if (poll(&connection, 1, 0) == 1 && (connection.revents & (POLLHUP | POLLERR)))
+        _exit(connectionLostExitCode);
+    raise(signal); // the default action, as the handler was reset on the way in
+}
+
+void recordLoss(Display*, void* lost) {
+    *static_cast<bool*>(lost) = true;
 }
 
 const struct {
@@ -57,21 +83,35 @@ Atoms internAtoms(Display* connection) {
 
 } // namespace
 
-// The handlers are the process's, for every connection.
-Connection openConnection() {
+// The error handlers are the process's, for every connection; the exit handler is the
+// connection's own.
+Connection openConnection(XIOErrorExitHandler onLoss, void* lossData) {
     XSetErrorHandler(ErrorTrap::recordError);
-    XSetIOErrorHandler(endOnConnectionLoss);
+    XSetIOErrorHandler(leaveLossToConnection);
     Connection opened = {};
     opened.display = XOpenDisplay(nullptr);
-    if (opened.display)
+    if (opened.display) {
+        XSetIOErrorExitHandler(opened.display, onLoss, lossData);
         opened.atoms = internAtoms(opened.display);
+    }
     return opened;
 }
 
+Connection openConnection(bool& lost) {
+    return openConnection(recordLoss, &lost);
+}
+
+// Opened on first use. A held key repeats its press alone, without a release before each repeat,
+// as on Windows; a crash once the connection is lost ends the program as the loss itself does.
 const Connection& programConnection() {
     if (!programOpened) {
         programOpened = true;
-        program = openConnection();
+        program = openConnection(endProgram, nullptr);
+        if (program.display) {
+            XkbSetDetectableAutoRepeat(program.display, True, nullptr);
+            handleSignals({SIGSEGV, SIGBUS, SIGABRT}, endCrashAfterConnectionLoss,
+                          SA_RESETHAND | SA_NODEFER);
+        }
     }
     return program;
 }

@@ -30,15 +30,18 @@ struct Atoms {
 };
 
 // A connection and the layer's atoms, interned on it. Protocol errors never end the program: they
-// are recorded for an ErrorTrap and otherwise ignored. A lost connection ends the program at once.
+// are recorded for an ErrorTrap and otherwise ignored. Losing the program's connection ends the
+// program at once.
 struct Connection {
     Display* display;
     Atoms atoms;
 };
 
 // A connection of the caller's own, which it closes with XCloseDisplay; the display is null when
-// none can be opened.
-Connection openConnection();
+// none can be opened. Losing it ends only what the caller does on it: `lost` turns true and every
+// later call on it fails at once, except those that wait for an event, which must not be made
+// then: the caller reads only the events XPending says are there.
+Connection openConnection(bool& lost);
 
 // The program's connection, opened on first need; its display is null when none can be opened
 // (and every later call gives null too, without trying again).
@@ -72,7 +75,7 @@ class ErrorTrap {
     bool failed();
 
   private:
-    friend Connection openConnection(); // installs the handler that records errors
+    friend Connection openConnection(XIOErrorExitHandler, void*); // installs the error handler
     static int recordError(Display* connection, XErrorEvent* error);
 
     const char* call;

@@ -1,5 +1,6 @@
 // Process entry: the program starts in WinMain, as it would on Windows.
 #include "platform/platform.h"
+#include "platform/x11/process_signals.h"
 
 #include <string>
 
@@ -25,6 +26,7 @@ std::string commandLineOf(int argumentCount, char** arguments) {
 } // namespace
 
 int main(int argumentCount, char** arguments) {
+    x11::takeSessionSignals();
     std::string commandLine = commandLineOf(argumentCount, arguments);
     return WinMain(&programModule, nullptr, &commandLine[0], SW_SHOWNORMAL);
 }

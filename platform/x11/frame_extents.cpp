@@ -9,6 +9,7 @@
 
 #include <algorithm>
 #include <chrono>
+#include <cstdint>
 
 namespace x11 {
 namespace {
@@ -55,10 +56,16 @@ bool awaitFrameExtents(Window window) {
 }
 
 // A manager that follows the desktop conventions names its check window on the root, and lists
-// the requests it answers.
+// the requests it answers. The check window names itself as such too, and carries the manager's
+// name: a window that does not is one left from a manager gone (or another window that got its
+// number since), and no one would answer.
 bool managerAnswersRequests() {
     const Connection& program = programConnection();
-    if (readProperty(program, rootWindow(), atoms().netSupportingWmCheck, XA_WINDOW).empty())
+    const std::vector<unsigned long> check =
+        readProperty(program, rootWindow(), atoms().netSupportingWmCheck, XA_WINDOW);
+    if (check.size() != 1 ||
+        readProperty(program, check[0], atoms().netSupportingWmCheck, XA_WINDOW) != check ||
+        !hasProperty(program, check[0], atoms().netWmName))
         return false;
     const std::vector<unsigned long> supported =
         readProperty(program, rootWindow(), atoms().netSupported, XA_ATOM);
@@ -66,18 +73,28 @@ bool managerAnswersRequests() {
            supported.end();
 }
 
+// The four sides leave a client area: together narrower and lower than the outer size. Each is the
+// 32-bit cardinal the property holds (Xlib may hand it over sign-extended), summed in a wider type.
+bool leavesClientArea(const std::vector<unsigned long>& sides, int outerWidth, int outerHeight) {
+    if (sides.size() != 4)
+        return false;
+    long long side[4];
+    for (int i = 0; i < 4; ++i)
+        side[i] = static_cast<uint32_t>(sides[i]);
+    return side[0] + side[1] < outerWidth && side[2] + side[3] < outerHeight;
+}
+
 } // namespace
 
-FrameExtents frameExtentsOf(Window window) {
-    FrameExtents extents = {};
+FrameExtents frameExtentsOf(Window window, int outerWidth, int outerHeight) {
     if (!managerAnswersRequests() || !awaitFrameExtents(window))
-        return extents;
+        return {};
     const std::vector<unsigned long> sides =
         readProperty(programConnection(), window, atoms().netFrameExtents, XA_CARDINAL);
-    if (sides.size() == 4)
-        extents = {static_cast<int>(sides[0]), static_cast<int>(sides[1]),
-                   static_cast<int>(sides[2]), static_cast<int>(sides[3])};
-    return extents;
+    if (!leavesClientArea(sides, outerWidth, outerHeight))
+        return {};
+    return {static_cast<int>(sides[0]), static_cast<int>(sides[1]), static_cast<int>(sides[2]),
+            static_cast<int>(sides[3])};
 }
 
 } // namespace x11

@@ -14,8 +14,9 @@ struct FrameExtents {
 };
 
 // Asks the window manager for the frame of a window not yet mapped, whose decorations are already
-// set. No frame when no manager runs or it does not answer in time.
-FrameExtents frameExtentsOf(Window window);
+// set and whose outer size is to be the one given. No frame when no manager runs, it does not
+// answer in time, or its answer leaves no client area.
+FrameExtents frameExtentsOf(Window window, int outerWidth, int outerHeight);
 
 } // namespace x11
 

@@ -18,10 +18,10 @@ void writeToStandardError(const std::string& text, const std::string& caption) {
 } // namespace
 
 int WINAPI MessageBoxA(HWND owner, LPCSTR text, LPCSTR caption, UINT) {
-    const std::string utf8Text = x11::utf8FromWindows1254(text ? text : "");
-    const std::string utf8Caption = x11::utf8FromWindows1254(caption ? caption : "");
+    const std::u16string wideText = x11::utf16FromWindows1254(text ? text : "");
+    const std::u16string wideCaption = x11::utf16FromWindows1254(caption ? caption : "");
     const Window ownerWindow = x11::liveWindow(owner) ? owner->handle : None;
-    if (!x11::showWarningBox(utf8Text, utf8Caption, ownerWindow))
-        writeToStandardError(utf8Text, utf8Caption);
+    if (!x11::showWarningBox(wideText, wideCaption, ownerWindow))
+        writeToStandardError(x11::utf8FromUtf16(wideText), x11::utf8FromUtf16(wideCaption));
     return IDOK;
 }

@@ -17,8 +17,13 @@ bool inRange(UINT message, const MessageFilter& filter) {
 
 } // namespace
 
-void postMessage(HWND window, UINT message, WPARAM wParam, LPARAM lParam) {
+MSG postMessage(HWND window, UINT message, WPARAM wParam, LPARAM lParam) {
     postedMessages.push_back({window, message, wParam, lParam, timeGetTime(), {}});
+    return postedMessages.back();
+}
+
+void postMessageNext(HWND window, UINT message, WPARAM wParam, LPARAM lParam) {
+    postedMessages.push_front({window, message, wParam, lParam, timeGetTime(), {}});
 }
 
 bool takePostedMessage(const MessageFilter& filter, MSG* message) {

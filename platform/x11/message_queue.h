@@ -16,7 +16,11 @@ struct MessageFilter {
     UINT removeMessage;
 };
 
-void postMessage(HWND window, UINT message, WPARAM wParam, LPARAM lParam);
+// Posts behind everything queued; the message as it was queued.
+MSG postMessage(HWND window, UINT message, WPARAM wParam, LPARAM lParam);
+// Posts ahead of everything queued, as Windows takes posted messages before input: the characters
+// TranslateMessage makes of a key come right after the key.
+void postMessageNext(HWND window, UINT message, WPARAM wParam, LPARAM lParam);
 // The oldest posted message the filter lets through; false when there is none.
 bool takePostedMessage(const MessageFilter& filter, MSG* message);
 // WM_QUIT once PostQuitMessage has asked for it, whatever the window filter; false otherwise. It

@@ -1,21 +1,23 @@
 #include "platform/x11/warning_box.h"
 
+#include "platform/x11/box_font.h"
 #include "platform/x11/display.h"
+#include "platform/x11/text_encoding.h"
 #include "platform/x11/window_properties.h"
+#include "platform/x11/xft_library.h"
 
 #include <X11/Xatom.h>
-#include <X11/Xft/Xft.h>
 #include <X11/XKBlib.h>
 #include <X11/Xutil.h>
 #include <X11/keysym.h>
 
 #include <algorithm>
+#include <poll.h>
 #include <vector>
 
 namespace x11 {
 namespace {
 
-const char fontPattern[] = "sans-serif:pixelsize=14:antialias=true";
 const int margin = 16;
 const int iconSize = 32;
 const int iconGap = 14;
@@ -24,6 +26,9 @@ const int buttonHeight = 28;
 const int minimumTextWidth = 160;
 // Room the window manager's title bar takes beside the caption: icon and buttons.
 const int titleBarAllowance = 120;
+const int noTimeLimit = -1;
+// How long a window manager may stay silent before the box stops waiting for it to let go.
+const int windowManagerPatienceMs = 500;
 
 struct Rectangle {
     int x;
@@ -45,114 +50,126 @@ enum Color {
     signEdgeColor,
     colorCount
 };
-const XRenderColor colorValues[colorCount] = {
-    {0xF0F0, 0xF0F0, 0xF0F0, 0xFFFF}, {0x0000, 0x0000, 0x0000, 0xFFFF},
-    {0xE1E1, 0xE1E1, 0xE1E1, 0xFFFF}, {0xADAD, 0xADAD, 0xADAD, 0xFFFF},
-    {0x0000, 0x7878, 0xD7D7, 0xFFFF}, {0xFFFF, 0xCCCC, 0x0000, 0xFFFF},
-    {0x9999, 0x6666, 0x0000, 0xFFFF},
+const unsigned short colorValues[colorCount][3] = {
+    {0xF0F0, 0xF0F0, 0xF0F0}, {0x0000, 0x0000, 0x0000}, {0xE1E1, 0xE1E1, 0xE1E1},
+    {0xADAD, 0xADAD, 0xADAD}, {0x0000, 0x7878, 0xD7D7}, {0xFFFF, 0xCCCC, 0x0000},
+    {0x9999, 0x6666, 0x0000},
 };
 
-std::vector<std::string> linesOf(const std::string& text) {
-    std::vector<std::string> lines;
-    std::string::size_type start = 0;
+std::vector<std::u16string> linesOf(const std::u16string& text) {
+    std::vector<std::u16string> lines;
+    std::u16string::size_type start = 0;
     for (;;) {
-        const std::string::size_type end = text.find('\n', start);
+        const std::u16string::size_type end = text.find(u'\n', start);
         lines.push_back(text.substr(start, end - start));
-        if (end == std::string::npos)
+        if (end == std::u16string::npos)
             return lines;
         start = end + 1;
     }
 }
 
+// Opened first and closed last, after everything the box made on it: closing it takes the
+// window, the colours and the fonts off the server too.
+struct BoxConnection {
+    BoxConnection() = default;
+    BoxConnection(const BoxConnection&) = delete;
+    BoxConnection& operator=(const BoxConnection&) = delete;
+    ~BoxConnection() {
+        if (connection.display)
+            XCloseDisplay(connection.display);
+    }
+    bool lost = false;
+    const Connection connection = openConnection(lost);
+};
+
 class WarningBox {
   public:
-    WarningBox(const std::string& text, const std::string& caption, Window owner);
+    WarningBox(const std::u16string& text, const std::u16string& caption, Window owner);
     WarningBox(const WarningBox&) = delete;
     WarningBox& operator=(const WarningBox&) = delete;
     ~WarningBox();
-    bool ready() const { return draw != nullptr; }
+    bool ready() const { return window != None; }
     void runUntilDismissed();
 
   private:
-    int textWidth(const std::string& line) const;
-    void layOut(const std::string& caption);
-    void createWindow(const std::string& text, const std::string& caption, Window owner);
+    bool nextEvent(XEvent& event, int timeoutMs);
+    void allocateColors();
+    void layOut(const std::u16string& caption);
+    void createWindow(const std::u16string& text, const std::u16string& caption, Window owner);
+    void fill(Color color, const Rectangle& area);
     void paint();
     void paintSign();
     void paintButton();
+    void takeFocus();
+    void giveFocusBack();
+    bool stillMapped();
+    bool windowManagerLetGo();
     bool handle(const XEvent& event); // true once the box is dismissed
+    void withdraw();
 
-    // Opened for the box and closed with it: nothing the box sets or reads touches the program's.
-    const Connection connection = openConnection();
-    Display* const display = connection.display;
-    const Atoms& atoms = connection.atoms;
-    int screen = 0;
-    XftFont* font = nullptr;
-    XftDraw* draw = nullptr;
-    XftColor colors[colorCount] = {};
-    std::vector<std::string> lines;
+    // Nothing the box sets or reads touches the program's connection.
+    BoxConnection own;
+    Display* const display = own.connection.display;
+    const Atoms& atoms = own.connection.atoms;
+    const int screen = display ? DefaultScreen(display) : 0;
+    BoxFont font{display, screen};
+    XColor colors[colorCount] = {};
+    std::vector<std::u16string> lines;
     Window window = None;
+    GC gc = nullptr;
     int width = 0;
     int height = 0;
     Rectangle sign = {};
     Rectangle button = {};
     bool buttonHeld = false;
     bool keyHeld = false;
+    bool managed = false; // in a frame of the window manager's, and so still known to it
+    bool tookFocus = false;
+    Window previousFocus = None;
+    int previousRevert = RevertToParent;
 };
 
-WarningBox::WarningBox(const std::string& text, const std::string& caption, Window owner)
+WarningBox::WarningBox(const std::u16string& text, const std::u16string& caption, Window owner)
     : lines(linesOf(text)) {
-    if (!display)
+    if (!font.ready())
         return;
-    screen = DefaultScreen(display);
     // A held key repeats as presses alone, without the releases in between.
     XkbSetDetectableAutoRepeat(display, True, nullptr);
-    font = XftFontOpenName(display, screen, fontPattern);
-    if (!font)
-        return;
-    Visual* visual = DefaultVisual(display, screen);
-    const Colormap colormap = DefaultColormap(display, screen);
-    for (int i = 0; i < colorCount; ++i)
-        XftColorAllocValue(display, visual, colormap, &colorValues[i], &colors[i]);
+    allocateColors();
     layOut(caption);
     createWindow(text, caption, owner);
-    draw = XftDrawCreate(display, window, visual, colormap);
 }
 
 WarningBox::~WarningBox() {
-    if (!display)
-        return;
-    if (draw)
-        XftDrawDestroy(draw);
-    if (window)
-        XDestroyWindow(display, window);
-    if (font) {
-        Visual* visual = DefaultVisual(display, screen);
-        const Colormap colormap = DefaultColormap(display, screen);
-        for (XftColor& color : colors)
-            XftColorFree(display, visual, colormap, &color);
-        XftFontClose(display, font);
-    }
-    XCloseDisplay(display);
+    if (tookFocus && !own.lost)
+        giveFocusBack();
+    if (gc)
+        XFreeGC(display, gc);
 }
 
-int WarningBox::textWidth(const std::string& line) const {
-    XGlyphInfo extents;
-    XftTextExtentsUtf8(display, font, reinterpret_cast<const FcChar8*>(line.c_str()),
-                       static_cast<int>(line.size()), &extents);
-    return extents.xOff;
+// The server frees the cells with the connection.
+void WarningBox::allocateColors() {
+    const Colormap colormap = DefaultColormap(display, screen);
+    for (int i = 0; i < colorCount; ++i) {
+        colors[i].red = colorValues[i][0];
+        colors[i].green = colorValues[i][1];
+        colors[i].blue = colorValues[i][2];
+        if (!XAllocColor(display, colormap, &colors[i]))
+            colors[i].pixel =
+                i == backgroundColor ? WhitePixel(display, screen) : BlackPixel(display, screen);
+    }
 }
 
 // The sign on the left, the text beside it, the button centred below both; wide enough for the
 // caption to show whole in the title bar.
-void WarningBox::layOut(const std::string& caption) {
+void WarningBox::layOut(const std::u16string& caption) {
     int widest = minimumTextWidth;
-    for (const std::string& line : lines)
-        widest = std::max(widest, textWidth(line));
-    const int textHeight = static_cast<int>(lines.size()) * font->height;
+    for (const std::u16string& line : lines)
+        widest = std::max(widest, font.width(line));
+    const int textHeight = static_cast<int>(lines.size()) * font.lineHeight();
     const int contentHeight = std::max(iconSize, textHeight);
     width = std::max(margin + iconSize + iconGap + widest + margin,
-                     textWidth(caption) + titleBarAllowance);
+                     font.width(caption) + titleBarAllowance);
     height = margin + contentHeight + margin + buttonHeight + margin;
     sign = {margin, margin + (contentHeight - iconSize) / 2, iconSize, iconSize};
     button = {(width - buttonWidth) / 2, height - margin - buttonHeight, buttonWidth, buttonHeight};
@@ -160,21 +177,23 @@ void WarningBox::layOut(const std::string& caption) {
 
 // A fixed-size dialog centred on the screen, above its owner when it has one. The text is kept in
 // a property of its own too, so scripts can read what the box says.
-void WarningBox::createWindow(const std::string& text, const std::string& caption, Window owner) {
+void WarningBox::createWindow(const std::u16string& text, const std::u16string& caption,
+                              Window owner) {
     XSetWindowAttributes attributes = {};
     attributes.background_pixel = colors[backgroundColor].pixel;
     attributes.event_mask = ExposureMask | KeyPressMask | KeyReleaseMask | ButtonPressMask |
-                            ButtonReleaseMask | StructureNotifyMask;
+                            ButtonReleaseMask | StructureNotifyMask | PropertyChangeMask;
     const int x = (DisplayWidth(display, screen) - width) / 2;
     const int y = (DisplayHeight(display, screen) - height) / 2;
     window = XCreateWindow(display, RootWindow(display, screen), x, y, static_cast<unsigned>(width),
                            static_cast<unsigned>(height), 0, CopyFromParent, InputOutput,
                            CopyFromParent, CWBackPixel | CWEventMask, &attributes);
+    gc = XCreateGC(display, window, 0, nullptr);
 
-    setTitle(connection, window, caption);
-    setCloseProtocol(connection, window);
-    setDecorations(connection, window, WS_CAPTION | WS_SYSMENU);
-    setFixedPlacement(connection, window, x, y, width, height);
+    setTitle(own.connection, window, utf8FromUtf16(caption));
+    setCloseProtocol(own.connection, window);
+    setDecorations(own.connection, window, WS_CAPTION | WS_SYSMENU);
+    setFixedPlacement(own.connection, window, x, y, width, height);
     XWMHints hints = {};
     hints.flags = InputHint;
     hints.input = True;
@@ -188,15 +207,21 @@ void WarningBox::createWindow(const std::string& text, const std::string& captio
         XChangeProperty(display, window, atoms.netWmState, XA_ATOM, 32, PropModeReplace,
                         reinterpret_cast<const unsigned char*>(&modal), 1);
     }
+    const std::string utf8Text = utf8FromUtf16(text);
     XChangeProperty(display, window, atoms.messageText, atoms.utf8String, 8, PropModeReplace,
-                    reinterpret_cast<const unsigned char*>(text.c_str()),
-                    static_cast<int>(text.size()));
+                    reinterpret_cast<const unsigned char*>(utf8Text.c_str()),
+                    static_cast<int>(utf8Text.size()));
     XMapRaised(display, window);
+}
+
+void WarningBox::fill(Color color, const Rectangle& area) {
+    XSetForeground(display, gc, colors[color].pixel);
+    XFillRectangle(display, window, gc, area.x, area.y, static_cast<unsigned>(area.width),
+                   static_cast<unsigned>(area.height));
 }
 
 // A yellow warning triangle with an exclamation mark.
 void WarningBox::paintSign() {
-    GC gc = XCreateGC(display, window, 0, nullptr);
     XPoint corners[] = {
         {static_cast<short>(sign.x + sign.width / 2), static_cast<short>(sign.y)},
         {static_cast<short>(sign.x + sign.width - 1), static_cast<short>(sign.y + sign.height - 2)},
@@ -207,41 +232,68 @@ void WarningBox::paintSign() {
     XFillPolygon(display, window, gc, corners, 3, Convex, CoordModeOrigin);
     XSetForeground(display, gc, colors[signEdgeColor].pixel);
     XDrawLines(display, window, gc, corners, 4, CoordModeOrigin);
-    XFreeGC(display, gc);
 
     const int stemX = sign.x + sign.width / 2 - 2;
-    XftDrawRect(draw, &colors[textColor], stemX, sign.y + 10, 4, 12);
-    XftDrawRect(draw, &colors[textColor], stemX, sign.y + 24, 4, 4);
+    fill(textColor, {stemX, sign.y + 10, 4, 12});
+    fill(textColor, {stemX, sign.y + 24, 4, 4});
 }
 
 // The one button is the default: it wears the accent edge.
 void WarningBox::paintButton() {
     const int edge = 2;
-    XftDrawRect(draw, &colors[defaultEdgeColor], button.x, button.y, button.width, button.height);
-    XftDrawRect(draw, &colors[buttonHeld ? buttonHeldColor : buttonFaceColor], button.x + edge,
-                button.y + edge, button.width - 2 * edge, button.height - 2 * edge);
-    const std::string label = "OK";
-    const int labelX = button.x + (button.width - textWidth(label)) / 2;
-    const int labelY = button.y + (button.height + font->ascent - font->descent) / 2;
-    XftDrawStringUtf8(draw, &colors[textColor], font, labelX, labelY,
-                      reinterpret_cast<const FcChar8*>(label.c_str()),
-                      static_cast<int>(label.size()));
+    fill(defaultEdgeColor, button);
+    fill(buttonHeld ? buttonHeldColor : buttonFaceColor,
+         {button.x + edge, button.y + edge, button.width - 2 * edge, button.height - 2 * edge});
+    const std::u16string label = u"OK";
+    const int labelX = button.x + (button.width - font.width(label)) / 2;
+    const int labelY = button.y + (button.height + font.ascent() - font.descent()) / 2;
+    font.draw(window, gc, labelX, labelY, label, colors[textColor]);
 }
 
 void WarningBox::paint() {
-    XftDrawRect(draw, &colors[backgroundColor], 0, 0, static_cast<unsigned>(width),
-                static_cast<unsigned>(height));
+    fill(backgroundColor, {0, 0, width, height});
     paintSign();
     const int textX = sign.x + sign.width + iconGap;
-    const int textHeight = static_cast<int>(lines.size()) * font->height;
-    int baseline = sign.y + (sign.height - textHeight) / 2 + font->ascent;
-    for (const std::string& line : lines) {
-        XftDrawStringUtf8(draw, &colors[textColor], font, textX, baseline,
-                          reinterpret_cast<const FcChar8*>(line.c_str()),
-                          static_cast<int>(line.size()));
-        baseline += font->height;
+    const int textHeight = static_cast<int>(lines.size()) * font.lineHeight();
+    int baseline = sign.y + (sign.height - textHeight) / 2 + font.ascent();
+    for (const std::u16string& line : lines) {
+        font.draw(window, gc, textX, baseline, line, colors[textColor]);
+        baseline += font.lineHeight();
     }
     paintButton();
+}
+
+// With no window manager to give it the focus, the box takes it once it can be seen, so that a
+// key press reaches it wherever the pointer is; whoever had the focus gets it back at the end.
+void WarningBox::takeFocus() {
+    if (tookFocus || managed)
+        return;
+    tookFocus = true;
+    XGetInputFocus(display, &previousFocus, &previousRevert);
+    XSetInputFocus(display, window, RevertToParent, CurrentTime);
+}
+
+// Unless the focus moved on from the box meanwhile; a box taken away leaves it to the root.
+void WarningBox::giveFocusBack() {
+    Window focus = None;
+    int revert = 0;
+    XGetInputFocus(display, &focus, &revert);
+    if (focus == window || focus == RootWindow(display, screen))
+        XSetInputFocus(display, previousFocus, previousRevert, CurrentTime);
+}
+
+// False too when the box is gone.
+bool WarningBox::stillMapped() {
+    XWindowAttributes attributes;
+    return XGetWindowAttributes(display, window, &attributes) && attributes.map_state != IsUnmapped;
+}
+
+// A window manager keeps WM_STATE on the windows it manages, normal or minimised, and takes it
+// away, or sets it to withdrawn, when it lets a window go.
+bool WarningBox::windowManagerLetGo() {
+    const std::vector<unsigned long> state =
+        readProperty(own.connection, window, atoms.wmState, atoms.wmState);
+    return state.empty() || state[0] == WithdrawnState;
 }
 
 bool dismissingKey(const XKeyEvent& event) {
@@ -252,11 +304,18 @@ bool dismissingKey(const XKeyEvent& event) {
 // Return, Space and Escape press the button, as does a click released on it, and the close box.
 // A key counts once it is released after being pressed in this box: a key still held from the
 // box before, or repeating, does not dismiss the next one.
+// Another client destroying or unmapping the box dismisses it too. With no window manager that
+// is the unmap itself (an unmap the server makes while reparenting leaves the box mapped). A
+// window manager that frames the box unmaps it to minimise it too, and hands it back to the root
+// when it ends, mapping it again a moment later: the box is dismissed only once the manager has
+// let go of it unmapped.
 bool WarningBox::handle(const XEvent& event) {
     switch (event.type) {
     case Expose:
-        if (event.xexpose.count == 0)
+        if (event.xexpose.count == 0) {
             paint();
+            takeFocus();
+        }
         return false;
     case KeyPress:
         keyHeld = dismissingKey(event.xkey);
@@ -277,27 +336,74 @@ bool WarningBox::handle(const XEvent& event) {
     case ClientMessage:
         return event.xclient.message_type == atoms.wmProtocols &&
                static_cast<Atom>(event.xclient.data.l[0]) == atoms.wmDeleteWindow;
+    case ReparentNotify:
+        managed = event.xreparent.parent != RootWindow(display, screen);
+        return false;
+    case UnmapNotify:
+        return !managed && !stillMapped();
+    case PropertyNotify:
+        return event.xproperty.atom == atoms.wmState && windowManagerLetGo() && !stillMapped();
+    case DestroyNotify:
+        managed = false;
+        return true;
     default:
         return false;
     }
 }
 
-// Every event on the box's connection is the box's.
+// Every event on the box's connection is the box's. Only events already there are read: once the
+// connection is lost there are none, and Xlib's own wait for one would never end. False when the
+// connection is lost or `timeoutMs` pass with nothing coming.
+bool WarningBox::nextEvent(XEvent& event, int timeoutMs) {
+    while (!own.lost && XPending(display) == 0) {
+        pollfd input = {ConnectionNumber(display), POLLIN, 0};
+        if (poll(&input, 1, timeoutMs) == 0)
+            return false;
+    }
+    if (own.lost)
+        return false;
+    XNextEvent(display, &event);
+    return true;
+}
+
 void WarningBox::runUntilDismissed() {
     XEvent event;
-    do
-        XNextEvent(display, &event);
-    while (!handle(event));
+    while (nextEvent(event, noTimeLimit))
+        if (handle(event)) {
+            withdraw();
+            return;
+        }
+}
+
+// A box the window manager keeps is withdrawn, and closed once the manager has let go of it (it
+// takes WM_STATE away) or has fallen silent: the next box's connection is likely to get the same
+// window id, and a manager still busy with this box would take the next one for it.
+void WarningBox::withdraw() {
+    if (!managed)
+        return;
+    XWithdrawWindow(display, window, screen);
+    XEvent event;
+    while (nextEvent(event, windowManagerPatienceMs)) {
+        if (event.type == DestroyNotify)
+            return;
+        if (event.type == PropertyNotify && event.xproperty.atom == atoms.wmState &&
+            windowManagerLetGo())
+            return;
+    }
 }
 
 } // namespace
 
-bool showWarningBox(const std::string& text, const std::string& caption, Window owner) {
-    WarningBox box(text, caption, owner);
-    if (!box.ready())
-        return false;
-    box.runUntilDismissed();
-    return true;
+bool showWarningBox(const std::u16string& text, const std::u16string& caption, Window owner) {
+    bool shown = false;
+    {
+        WarningBox box(text, caption, owner);
+        shown = box.ready();
+        if (shown)
+            box.runUntilDismissed();
+    }
+    releaseFontConfiguration();
+    return shown;
 }
 
 } // namespace x11

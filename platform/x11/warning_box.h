@@ -1,5 +1,5 @@
-// The modal warning box: a dialog window drawn with Xft, with a warning sign, the text and one OK
-// button, on an X connection opened for the box and closed with it.
+// The modal warning box: a dialog window with a warning sign, the text and one OK button, on an X
+// connection opened for the box and closed with it.
 #ifndef TALVO_PLATFORM_X11_WARNING_BOX_H
 #define TALVO_PLATFORM_X11_WARNING_BOX_H
 
@@ -9,9 +9,10 @@
 
 namespace x11 {
 
-// Shows the box, above `owner` if it is not None, and returns once the user has dismissed it;
-// false, with nothing shown, when no display can be opened or no font found. Texts in UTF-8.
-bool showWarningBox(const std::string& text, const std::string& caption, Window owner);
+// Shows the box, above `owner` if it is not None, and returns once it is dismissed: by the user,
+// or by another client taking the box or its connection away. False, with nothing shown, when no
+// display can be opened or no font found.
+bool showWarningBox(const std::u16string& text, const std::u16string& caption, Window owner);
 
 } // namespace x11
 

@@ -51,16 +51,20 @@ HGLRC WINAPI wglCreateContext(HDC deviceContext) {
     return renderContext;
 }
 
-// A null context detaches the current one, whatever the device context.
+// A null context detaches the current one, whatever the device context. A window another
+// client destroyed takes none.
 BOOL WINAPI wglMakeCurrent(HDC deviceContext, HGLRC renderContext) {
     if (!renderContext)
         return x11::detachCurrent("wglMakeCurrent") ? TRUE : FALSE;
     HWND window = x11::windowOfDeviceContext(deviceContext);
-    if (!window || !x11::isLive(renderContext))
+    if (!window || window->gone || !x11::isLive(renderContext))
         return FALSE;
     x11::ErrorTrap trap("wglMakeCurrent");
     const bool current = glXMakeCurrent(x11::display(), window->handle, renderContext->context);
-    return current && !trap.failed() ? TRUE : FALSE;
+    if (!current || trap.failed())
+        return FALSE;
+    glGetIntegerv(GL_MAX_VIEWPORT_DIMS, window->largestFrame);
+    return TRUE;
 }
 
 // Deleting the current context detaches it first, as Windows does.

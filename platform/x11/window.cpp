@@ -7,33 +7,36 @@
 namespace x11 {
 namespace {
 
-std::vector<HWND> liveWindows;
+std::vector<HWND> live;
 
 } // namespace
 
 void addLiveWindow(HWND window) {
-    liveWindows.push_back(window);
+    live.push_back(window);
 }
 
 void removeLiveWindow(HWND window) {
-    liveWindows.erase(std::remove(liveWindows.begin(), liveWindows.end(), window),
-                      liveWindows.end());
+    live.erase(std::remove(live.begin(), live.end(), window), live.end());
+}
+
+const std::vector<HWND>& liveWindows() {
+    return live;
 }
 
 HWND liveWindow(HWND window) {
-    const auto found = std::find(liveWindows.begin(), liveWindows.end(), window);
-    return found == liveWindows.end() ? nullptr : window;
+    const auto found = std::find(live.begin(), live.end(), window);
+    return found == live.end() ? nullptr : window;
 }
 
 HWND windowOfXWindow(Window handle) {
-    for (HWND window : liveWindows)
+    for (HWND window : live)
         if (window->handle == handle)
             return window;
     return nullptr;
 }
 
 HWND windowOfDeviceContext(HDC deviceContext) {
-    for (HWND window : liveWindows)
+    for (HWND window : live)
         if (&window->deviceContext == deviceContext)
             return window;
     return nullptr;

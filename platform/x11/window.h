@@ -9,6 +9,7 @@
 #include <X11/Xlib.h>
 
 #include <string>
+#include <vector>
 
 // A window has one device context, its own, which lives as long as the window.
 struct HDC__ {
@@ -28,10 +29,23 @@ struct HWND__ {
     int clientHeight;
     int reportedWidth; // as the window procedure was last told it, -1 before the first time
     int reportedHeight;
-    bool shown;      // ShowWindow has shown it once
-    bool iconic;     // the window manager has it minimised
-    int pixelFormat; // 0 until one is set
+    bool shown;  // ShowWindow has shown it once
+    bool iconic; // the window manager has it minimised
+    // Another client destroyed the X window. The handle stays live until DestroyWindow releases
+    // what is left, as the program may still hold it.
+    bool gone;
+    unsigned long stateReadSerial; // the request that last read WM_STATE, 0 before the first
+    bool focused; // it has the keyboard, as the server last reported
+    int pixelFormat;               // 0 until one is set
     GLXFBConfig frameBufferConfig;
+    int swapInterval; // frames a buffer swap waits for, as wglSwapIntervalEXT last set it
+    int largestFrame[2]; // width and height the GL renderer takes, once a context was made current
+    // The largest client size the server has told of since the last frame was presented or
+    // dropped: after either, the GL driver sizes its buffers for the window afresh.
+    int largestSinceSized[2];
+    // A window of one pixel, never shown, that the GL context draws to instead while the window
+    // is too large for the renderer; None until first needed.
+    Window standIn;
     HDC__ deviceContext;
 };
 
@@ -40,6 +54,7 @@ namespace x11 {
 // A window is live from its creation until it is destroyed.
 void addLiveWindow(HWND window);
 void removeLiveWindow(HWND window);
+const std::vector<HWND>& liveWindows();
 // The argument if it is a window not yet destroyed, else null.
 HWND liveWindow(HWND window);
 // The window whose X window that is, or null.

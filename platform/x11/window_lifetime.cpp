@@ -18,7 +18,9 @@ Window createXWindow(const HWND__& window, Visual* visual, int depth, Colormap c
     attributes.background_pixmap = None;
     attributes.border_pixel = 0;
     attributes.colormap = colormap;
-    attributes.event_mask = StructureNotifyMask | PropertyChangeMask;
+    attributes.event_mask = StructureNotifyMask | PropertyChangeMask | FocusChangeMask |
+                            KeyPressMask | KeyReleaseMask | ButtonPressMask | ButtonReleaseMask |
+                            PointerMotionMask;
     const unsigned long valueMask =
         CWBackPixmap | CWBorderPixel | CWEventMask | (colormap ? CWColormap : 0);
     return XCreateWindow(display(), rootWindow(), window.x, window.y,
@@ -39,11 +41,22 @@ void writeWindowManagerHints(const HWND__& window) {
 
 // The caller gives the outer size; the client area is what the frame leaves of it.
 void fitClientToOuterSize(HWND window, int outerWidth, int outerHeight) {
-    const FrameExtents frame = frameExtentsOf(window->handle);
+    const FrameExtents frame = frameExtentsOf(window->handle, outerWidth, outerHeight);
     window->clientWidth = std::max(1, outerWidth - frame.left - frame.right);
     window->clientHeight = std::max(1, outerHeight - frame.top - frame.bottom);
     XResizeWindow(display(), window->handle, static_cast<unsigned>(window->clientWidth),
                   static_cast<unsigned>(window->clientHeight));
+}
+
+// The X window, with everything the window manager reads; false when the server refuses.
+bool createTopLevel(HWND window) {
+    ErrorTrap trap("CreateWindowExA");
+    window->handle = createXWindow(*window, CopyFromParent, CopyFromParent, None);
+    writeWindowManagerHints(*window);
+    if (!trap.failed())
+        return true;
+    XDestroyWindow(display(), window->handle);
+    return false;
 }
 
 HWND newWindow(WindowClass* windowClass, LPCSTR title, DWORD style, int x, int y, int width,
@@ -57,6 +70,7 @@ HWND newWindow(WindowClass* windowClass, LPCSTR title, DWORD style, int x, int y
     window->clientWidth = std::max(1, width);
     window->clientHeight = std::max(1, height);
     window->reportedWidth = window->reportedHeight = -1;
+    window->swapInterval = 1; // synchronised to the display, as a GL context starts
     window->visual = XVisualIDFromVisual(DefaultVisual(display(), screen()));
     window->deviceContext.window = window;
     return window;
@@ -92,37 +106,39 @@ bool recreateWithVisual(HWND window, const XVisualInfo& visual) {
 
 HWND WINAPI CreateWindowExA(DWORD, LPCSTR className, LPCSTR windowName, DWORD style, int x, int y,
                             int width, int height, HWND, HMENU, HINSTANCE, LPVOID) {
-    Display* connection = x11::display();
     x11::WindowClass* windowClass = x11::findWindowClass(className);
-    if (!connection || !windowClass)
+    if (!x11::display() || !windowClass)
         return nullptr;
 
     HWND window = x11::newWindow(windowClass, windowName, style, x, y, width, height);
-    x11::ErrorTrap trap("CreateWindowExA");
-    window->handle = x11::createXWindow(*window, CopyFromParent, CopyFromParent, None);
-    x11::writeWindowManagerHints(*window);
-    x11::fitClientToOuterSize(window, width, height);
-    if (trap.failed()) {
-        XDestroyWindow(connection, window->handle);
+    if (!x11::createTopLevel(window)) {
         delete window;
         return nullptr;
     }
+    // Not a failure of the window's if it goes wrong: the window manager's check window it reads
+    // may be one left from a manager gone.
+    x11::fitClientToOuterSize(window, width, height);
     windowClass->windowCount += 1;
     x11::addLiveWindow(window);
     return window;
 }
 
 // The window procedure hears of the destruction while the window is still whole; what was
-// queued for the window goes with it.
+// queued for the window goes with it. Of a window another client destroyed, the procedure has
+// heard already, and only what the server keeps for the program is left to release.
 BOOL WINAPI DestroyWindow(HWND window) {
     if (!x11::liveWindow(window))
         return FALSE;
-    x11::sendMessage(window, WM_DESTROY, 0, 0);
+    if (!window->gone)
+        x11::sendMessage(window, WM_DESTROY, 0, 0);
 
     x11::removeLiveWindow(window);
     x11::discardMessagesFor(window);
     Display* connection = x11::display();
-    XDestroyWindow(connection, window->handle);
+    if (!window->gone)
+        XDestroyWindow(connection, window->handle);
+    if (window->standIn)
+        XDestroyWindow(connection, window->standIn);
     if (window->colormap)
         XFreeColormap(connection, window->colormap);
     XFlush(connection);

@@ -107,6 +107,9 @@ void setDecorations(const Connection& connection, Window window, DWORD style) {
 
 void setPlacement(const Connection& connection, Window window, int x, int y) {
     XSizeHints hints = placementHints(x, y);
+    hints.flags |= PMaxSize;
+    hints.max_width = DisplayWidth(connection.display, DefaultScreen(connection.display));
+    hints.max_height = DisplayHeight(connection.display, DefaultScreen(connection.display));
     XSetWMNormalHints(connection.display, window, &hints);
 }
 
@@ -153,6 +156,20 @@ std::vector<unsigned long> readProperty(const Connection& connection, Window win
     if (data)
         XFree(data);
     return items;
+}
+
+bool hasProperty(const Connection& connection, Window window, Atom property) {
+    Atom type = None;
+    int format;
+    unsigned long count;
+    unsigned long bytesAfter;
+    unsigned char* data = nullptr;
+    const bool read =
+        XGetWindowProperty(connection.display, window, property, 0, 0, False, AnyPropertyType,
+                           &type, &format, &count, &bytesAfter, &data) == Success;
+    if (data)
+        XFree(data);
+    return read && type != None;
 }
 
 bool isMaximised(const Connection& connection, Window window) {

@@ -21,7 +21,8 @@ void setClassHint(const Connection& connection, Window window, const char* class
 void setCloseProtocol(const Connection& connection, Window window);
 // Title bar, system menu, minimise and maximise boxes and sizing border as the window style asks.
 void setDecorations(const Connection& connection, Window window, DWORD style);
-// The position is the frame's top-left corner, as the user asked for it.
+// The position is the frame's top-left corner, as the user asked for it. The window grows no
+// larger than the screen (window managers let other clients size it otherwise as they like).
 void setPlacement(const Connection& connection, Window window, int x, int y);
 // The same, with a size the window can be neither resized nor maximised from.
 void setFixedPlacement(const Connection& connection, Window window, int x, int y, int width,
@@ -35,6 +36,8 @@ void sendWindowManagerRequest(const Connection& connection, Window window, Atom 
 // The 32-bit items of a property of the given type; empty when it is not set.
 std::vector<unsigned long> readProperty(const Connection& connection, Window window, Atom property,
                                         Atom type);
+// Whether the window has the property, of any type; false for a window that does not exist.
+bool hasProperty(const Connection& connection, Window window, Atom property);
 // Maximised both ways, as the window manager keeps it in _NET_WM_STATE.
 bool isMaximised(const Connection& connection, Window window);
 

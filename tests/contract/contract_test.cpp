@@ -1,28 +1,52 @@
 // What the system relies on from the Win32 calls it makes, stated once and run against every
 // provider of platform/platform.h: the tests' recording fake, the X11 layer, and Win32 itself
-// under Wine. Each provider brings its own user (user.h) for what only a user can do.
+// under Wine, and what scene code relies on beyond them: keys, the mouse, focus, the title, the
+// client rectangle, the performance counter, GL functions past 1.1. Each provider brings its own
+// user (user.h) for what only a user can do.
 #include "tests/contract/user.h"
 
 #include <gtest/gtest.h>
 
-#include <algorithm>
 #include <chrono>
+#include <cstdio>
 #include <functional>
-#include <initializer_list>
+#include <string>
 #include <thread>
 #include <vector>
 
 namespace {
 
-std::vector<UINT> received;
-MSG lastSize; // the last WM_SIZE received
+struct Received {
+    HWND window;
+    UINT message;
+    WPARAM wParam;
+    LPARAM lParam;
+    // For keys and the mouse, while the procedure had the message: GetKeyState of Shift and of
+    // the message's key, and GetAsyncKeyState of that key.
+    bool shiftHeld, keyHeld, keyHeldNow;
+    std::string text; // what WM_SETTEXT carried
+};
+std::vector<Received> received;
+MSG lastSize;               // the last WM_SIZE received
+bool refuseSetText = false; // answer WM_SETTEXT 0 instead of passing it on
+
+bool isInput(UINT message) {
+    return (message >= WM_KEYDOWN && message <= WM_SYSCHAR) ||
+           (message >= WM_MOUSEMOVE && message <= WM_MOUSEWHEEL);
+}
 
 // Closing is the window procedure's decision: this one leaves the window open.
 LRESULT CALLBACK recordingProcedure(HWND window, UINT message, WPARAM wParam, LPARAM lParam) {
-    received.push_back(message);
+    const int key = static_cast<int>(wParam);
+    received.push_back(
+        {window, message, wParam, lParam, isInput(message) && GetKeyState(VK_SHIFT) < 0,
+         isInput(message) && GetKeyState(key) < 0, isInput(message) && GetAsyncKeyState(key) < 0,
+         message == WM_SETTEXT ? reinterpret_cast<const char*>(lParam) : ""});
     if (message == WM_SIZE)
         lastSize = {window, message, wParam, lParam, 0, {}};
-    return message == WM_CLOSE ? 0 : DefWindowProcA(window, message, wParam, lParam);
+    if (message == WM_CLOSE || (message == WM_SETTEXT && refuseSetText))
+        return 0;
+    return DefWindowProcA(window, message, wParam, lParam);
 }
 
 ATOM registerClass(const char* name) {
@@ -49,20 +73,71 @@ bool eventually(const std::function<bool()>& condition) {
     return false;
 }
 
-// Runs an application's message loop until `condition` holds; false if it does not in time.
-bool pumpUntil(const std::function<bool()>& condition) {
-    return eventually([&] {
+// Runs an application's message loop, translating keys as a program does, until `condition`
+// holds or `seconds` have passed; false if it does not hold.
+bool pumpUntil(const std::function<bool()>& condition, double seconds = 10) {
+    const auto end = std::chrono::steady_clock::now() + std::chrono::duration<double>(seconds);
+    while (!condition()) {
+        if (std::chrono::steady_clock::now() > end)
+            return false;
         MSG message;
         if (PeekMessageA(&message, nullptr, 0, 0, PM_REMOVE)) {
             TranslateMessage(&message);
             DispatchMessageA(&message);
+        } else {
+            std::this_thread::sleep_for(std::chrono::milliseconds(2));
         }
-        return condition();
-    });
+    }
+    return true;
+}
+
+void pumpFor(double seconds) {
+    pumpUntil([] { return false; }, seconds);
+}
+
+// What the procedure got of these messages, oldest first.
+std::vector<Received> receivedOf(const std::vector<UINT>& messages) {
+    std::vector<Received> found;
+    for (const Received& each : received)
+        for (UINT message : messages)
+            if (each.message == message)
+                found.push_back(each);
+    return found;
 }
 
 bool receivedAny(UINT message) {
-    return std::count(received.begin(), received.end(), message);
+    return !receivedOf({message}).empty();
+}
+
+bool gets(UINT message, WPARAM wParam) {
+    for (const Received& each : receivedOf({message}))
+        if (each.wParam == wParam)
+            return true;
+    return false;
+}
+
+// One line per message: name, wParam and lParam in hexadecimal, for readable comparisons.
+std::string describe(UINT message, WPARAM wParam, LPARAM lParam) {
+    const char* const keys[] = {"keydown",    "keyup",    "char",   "",
+                                "syskeydown", "syskeyup", "syschar"};
+    const char* const mouse[] = {
+        "mousemove", "lbuttondown", "lbuttonup", "", "rbuttondown", "rbuttonup",
+        "",          "mbuttondown", "mbuttonup", "", "mousewheel"};
+    const char* name = message - WM_KEYDOWN <= WM_SYSCHAR - WM_KEYDOWN ? keys[message - WM_KEYDOWN]
+                       : message - WM_MOUSEMOVE <= WM_MOUSEWHEEL - WM_MOUSEMOVE
+                           ? mouse[message - WM_MOUSEMOVE]
+                           : "other";
+    char line[96];
+    std::snprintf(line, sizeof line, "%s 0x%llX 0x%llX\n", name,
+                  static_cast<unsigned long long>(wParam), static_cast<unsigned long long>(lParam));
+    return line;
+}
+
+std::string describe(const std::vector<Received>& messages) {
+    std::string lines;
+    for (const Received& each : messages)
+        lines += describe(each.message, each.wParam, each.lParam);
+    return lines;
 }
 
 bool lastSizeIs(WPARAM kind, LPARAM size) {
@@ -86,6 +161,7 @@ class WindowContract : public testing::Test {
     void SetUp() override {
         received.clear();
         lastSize = {};
+        refuseSetText = false;
         ASSERT_NE(registerClass("Sozlesme"), 0);
         ASSERT_NE(window = createWindow("Sozlesme"), nullptr);
     }
@@ -171,6 +247,16 @@ TEST_F(WindowContract, QuitComesOnceAndOnlyAfterWhatIsAlreadyQueued) {
     EXPECT_FALSE(PeekMessageA(&message, nullptr, 0, 0, PM_REMOVE) && message.message == WM_QUIT);
 }
 
+// The program's request: drawn to a window, GL, double-buffered, RGBA, 16 colour bits.
+PIXELFORMATDESCRIPTOR programsRequest() {
+    PIXELFORMATDESCRIPTOR request = {};
+    request.nSize = sizeof request;
+    request.nVersion = 1;
+    request.dwFlags = 0x25;
+    request.cColorBits = request.cDepthBits = 16;
+    return request;
+}
+
 GLint glInteger(GLenum name) {
     GLint value = 0;
     glGetIntegerv(name, &value);
@@ -182,12 +268,7 @@ TEST_F(WindowContract, TakesOnePixelFormatForLifeAndAContextThatDrawsOnIt) {
     ASSERT_NE(deviceContext, nullptr);
     EXPECT_EQ(wglCreateContext(deviceContext), nullptr) << "no pixel format yet";
 
-    // The program's request: drawn to a window, GL, double-buffered, RGBA, 16 colour bits.
-    PIXELFORMATDESCRIPTOR request = {};
-    request.nSize = sizeof request;
-    request.nVersion = 1;
-    request.dwFlags = 0x25;
-    request.cColorBits = request.cDepthBits = 16;
+    const PIXELFORMATDESCRIPTOR request = programsRequest();
     const int format = ChoosePixelFormat(deviceContext, &request);
     ASSERT_GT(format, 0);
     ASSERT_TRUE(SetPixelFormat(deviceContext, format, &request));
@@ -243,6 +324,297 @@ TEST(ClockContract, CountsMilliseconds) {
     const DWORD elapsed = timeGetTime() - start;
     EXPECT_GE(elapsed, 190u);
     EXPECT_LT(elapsed, 2000u);
+}
+
+TEST(ClockContract, ThePerformanceCounterCountsTheSameTimeFinerAtItsFrequency) {
+    if (!user::seesGlAndClock)
+        GTEST_SKIP() << "the fake's clock is its test's";
+    LARGE_INTEGER frequency = {}, start = {}, end = {};
+    ASSERT_TRUE(QueryPerformanceFrequency(&frequency));
+    ASSERT_GE(frequency.QuadPart, 1000000) << "finer than a microsecond";
+    ASSERT_TRUE(QueryPerformanceCounter(&start));
+    const DWORD startMilliseconds = timeGetTime();
+    std::this_thread::sleep_for(std::chrono::milliseconds(200));
+    QueryPerformanceCounter(&end);
+    const double counted = double(end.QuadPart - start.QuadPart) / double(frequency.QuadPart);
+    const double clocked = (timeGetTime() - startMilliseconds) / 1000.0;
+    EXPECT_GE(counted, 0.2);
+    EXPECT_NEAR(counted, clocked, 0.02) << "the same time as the millisecond clock";
+}
+
+TEST_F(WindowContract, TheClientRectangleIsTheClientSizeFromTheOrigin) {
+    const LPARAM client = show();
+    RECT rectangle = {1, 2, 3, 4};
+    ASSERT_TRUE(GetClientRect(window, &rectangle));
+    EXPECT_EQ(rectangle.left, 0);
+    EXPECT_EQ(rectangle.top, 0);
+    EXPECT_EQ(rectangle.right, LOWORD(client));
+    EXPECT_EQ(rectangle.bottom, HIWORD(client));
+    EXPECT_FALSE(GetClientRect(nullptr, &rectangle));
+}
+
+// The window procedure gets WM_SETTEXT; passed on to DefWindowProcA, it sets the title (here
+// Windows-1254, which the user reads in UTF-8), and SetWindowTextA answers as the procedure did.
+TEST_F(WindowContract, TheTitleIsSetThroughTheWindowProcedureInWindows1254) {
+    show();
+    EXPECT_TRUE(SetWindowTextA(window, "60 fps \xFE"));
+    const std::vector<Received> setText = receivedOf({WM_SETTEXT});
+    ASSERT_EQ(setText.size(), 1u) << "sent, not posted: it has come before SetWindowTextA returns";
+    EXPECT_EQ(setText[0].text, "60 fps \xFE");
+    const bool seen = user::atAScreen;
+    if (seen) {
+        EXPECT_EQ(user::title(window), "60 fps \xC5\x9F");
+    }
+
+    refuseSetText = true;
+    EXPECT_FALSE(SetWindowTextA(window, "kept out"));
+    if (seen) {
+        EXPECT_EQ(user::title(window), "60 fps \xC5\x9F");
+    }
+}
+
+// wglGetProcAddress's answer as the function it is (through void(*)(), the cast between function
+// types that the compiler does not warn of).
+template <typename Function> Function glFunction(const char* name) {
+    return reinterpret_cast<Function>(reinterpret_cast<void (*)()>(wglGetProcAddress(name)));
+}
+
+// Past GL 1.1 scene code finds functions, and the swap interval, through wglGetProcAddress, for
+// the current context.
+TEST_F(WindowContract, FindsFunctionsPastGl11AndTheSwapIntervalForTheCurrentContext) {
+    if (!user::seesGlAndClock)
+        GTEST_SKIP() << "the fake has no GL";
+    HDC deviceContext = GetDC(window);
+    const PIXELFORMATDESCRIPTOR request = programsRequest();
+    SetPixelFormat(deviceContext, ChoosePixelFormat(deviceContext, &request), &request);
+    HGLRC renderContext = wglCreateContext(deviceContext);
+    EXPECT_EQ(wglGetProcAddress("glGenBuffers"), nullptr) << "no context is current yet";
+    ASSERT_TRUE(wglMakeCurrent(deviceContext, renderContext));
+    typedef void(APIENTRY * GenBuffers)(GLsizei, GLuint*);
+    const auto genBuffers = glFunction<GenBuffers>("glGenBuffers");
+    ASSERT_NE(genBuffers, nullptr);
+    GLuint buffer = 0;
+    genBuffers(1, &buffer);
+    EXPECT_NE(buffer, 0u);
+    EXPECT_EQ(wglGetProcAddress("wglNoSuchFunction"), nullptr);
+
+    const auto extensions =
+        glFunction<PFNWGLGETEXTENSIONSSTRINGEXTPROC>("wglGetExtensionsStringEXT");
+    ASSERT_NE(extensions, nullptr);
+    const std::string offered = std::string(" ") + extensions() + " ";
+    EXPECT_NE(offered.find(" WGL_EXT_swap_control "), std::string::npos) << offered;
+    const auto setInterval = glFunction<PFNWGLSWAPINTERVALEXTPROC>("wglSwapIntervalEXT");
+    const auto interval = glFunction<PFNWGLGETSWAPINTERVALEXTPROC>("wglGetSwapIntervalEXT");
+    ASSERT_NE(setInterval, nullptr);
+    ASSERT_NE(interval, nullptr);
+    EXPECT_EQ(interval(), 1) << "synchronised to the display until asked otherwise";
+    EXPECT_TRUE(setInterval(0));
+    EXPECT_EQ(interval(), 0);
+    EXPECT_TRUE(setInterval(2));
+    EXPECT_EQ(interval(), 2);
+    if (offered.find(" WGL_EXT_swap_control_tear ") == std::string::npos) {
+        EXPECT_FALSE(setInterval(-1)) << "late swaps that tear are not offered";
+        EXPECT_EQ(interval(), 2);
+    }
+    wglMakeCurrent(nullptr, nullptr);
+    EXPECT_FALSE(setInterval(1)) << "no context is current";
+    EXPECT_EQ(interval(), 0);
+    wglDeleteContext(renderContext);
+    ReleaseDC(window, deviceContext);
+}
+
+const std::vector<UINT> keyMessages = {WM_KEYDOWN,    WM_KEYUP,    WM_CHAR,
+                                       WM_SYSKEYDOWN, WM_SYSKEYUP, WM_SYSCHAR};
+const std::vector<UINT> focusMessages = {WM_ACTIVATE, WM_SETFOCUS, WM_KILLFOCUS};
+
+// The window shown, active and holding the keyboard, with what it has received forgotten.
+class InputContract : public WindowContract {
+  protected:
+    void SetUp() override {
+        WindowContract::SetUp();
+        if (!user::atAScreen)
+            GTEST_SKIP() << "the fake has no keyboard, mouse or second window";
+        show();
+        pumpUntil([&] { return receivedAny(WM_SETFOCUS); });
+        focusOnShowing = receivedOf(focusMessages);
+        waitForKeyboard();
+        received.clear();
+    }
+
+    // Plays the keys and waits until the last message expected has come, and a little longer for
+    // any that should not; the key messages that came.
+    std::string playKeys(const std::string& keys, UINT lastMessage, WPARAM lastKey) {
+        received.clear();
+        user::play(keys);
+        pumpUntil([&] { return gets(lastMessage, lastKey); });
+        pumpFor(0.3);
+        return describe(receivedOf(keyMessages));
+    }
+
+    std::vector<Received> focusOnShowing;
+
+  private:
+    // Win32 activates a window as it is shown, while the window manager gives it the keyboard a
+    // little later: a key pressed between the two goes elsewhere. A key that reaches it shows
+    // that the keyboard has come. (Escape: under Wine, the key that last closed a warning box
+    // stays down for the thread until it is next released in one of its windows.)
+    void waitForKeyboard() {
+        for (int attempt = 0; attempt < 20; ++attempt) {
+            user::play("key Escape");
+            if (pumpUntil([&] { return gets(WM_KEYUP, VK_ESCAPE); }, 0.5))
+                return;
+        }
+    }
+};
+
+// lParam: repeat count 1; scan code in bits 16-23; bit 24 for an extended key; bit 30 when the
+// key was down before; bit 31 on release. The character follows its key-down at once and has
+// the key-down's lParam. (xdotool lets go of Shift before the letter.)
+TEST_F(InputContract, KeysCarryTheirCodesAndTheirCharacters) {
+    EXPECT_EQ(playKeys("key Escape a shift+a Right", WM_KEYUP, VK_RIGHT),
+              "keydown 0x1B 0x10001\n"
+              "char 0x1B 0x10001\n"
+              "keyup 0x1B 0xC0010001\n"
+              "keydown 0x41 0x1E0001\n"
+              "char 0x61 0x1E0001\n"
+              "keyup 0x41 0xC01E0001\n"
+              "keydown 0x10 0x2A0001\n"
+              "keydown 0x41 0x1E0001\n"
+              "char 0x41 0x1E0001\n"
+              "keyup 0x10 0xC02A0001\n"
+              "keyup 0x41 0xC01E0001\n"
+              "keydown 0x27 0x14D0001\n"
+              "keyup 0x27 0xC14D0001\n");
+    const std::vector<Received> keys = receivedOf(keyMessages);
+    EXPECT_TRUE(keys[8].shiftHeld) << "Shift is down while its letter's character is handled";
+    EXPECT_FALSE(keys[4].shiftHeld);
+    EXPECT_TRUE(keys[3].keyHeld) << "a key is down from its key-down taken";
+    EXPECT_FALSE(keys[5].keyHeld) << "and up from its key-up taken";
+    EXPECT_GE(GetKeyState(VK_SHIFT), 0);
+}
+
+// Held down, a key repeats its key-down with the previous-state bit set, each with its character,
+// and is released once.
+TEST_F(InputContract, AHeldKeyRepeats) {
+    const std::string messages = playKeys("keydown b sleep 1 keyup b", WM_KEYUP, 'B');
+    const std::string first = "keydown 0x42 0x300001\nchar 0x62 0x300001\n";
+    const std::string repeat = "keydown 0x42 0x40300001\nchar 0x62 0x40300001\n";
+    const std::string last = "keyup 0x42 0xC0300001\n";
+    ASSERT_EQ(messages.substr(0, first.size()), first);
+    ASSERT_GE(messages.size(), first.size() + repeat.size() + last.size()) << messages;
+    EXPECT_EQ(messages.substr(first.size(), repeat.size()), repeat) << messages;
+    EXPECT_EQ(messages.substr(messages.size() - last.size()), last);
+    EXPECT_TRUE(receivedOf(keyMessages).front().keyHeldNow) << "GetAsyncKeyState sees it held";
+    EXPECT_EQ(GetAsyncKeyState('B'), 0);
+}
+
+// Under Alt a key's messages are system keys, with the Alt bit (29) set, and its character a
+// system character; Alt released after another key is a plain key-up, and so is the key's own
+// release once Alt is up (xdotool lets go of the keys in the order it pressed them). F10 is a
+// system key on its own. Alt+F4 closes the window once: the window manager asks, and nothing adds
+// a second.
+TEST_F(InputContract, AltAndF10MakeSystemKeys) {
+    EXPECT_EQ(playKeys("key alt+a F10", WM_SYSKEYUP, VK_F10), "syskeydown 0x12 0x20380001\n"
+                                                              "syskeydown 0x41 0x201E0001\n"
+                                                              "syschar 0x61 0x201E0001\n"
+                                                              "keyup 0x12 0xC0380001\n"
+                                                              "keyup 0x41 0xC01E0001\n"
+                                                              "syskeydown 0x79 0x440001\n"
+                                                              "syskeyup 0x79 0xC0440001\n");
+    received.clear();
+    user::play("key alt+F4");
+    pumpUntil([&] { return receivedAny(WM_CLOSE); });
+    pumpFor(0.5);
+    EXPECT_EQ(receivedOf({WM_CLOSE}).size(), 1u);
+}
+
+// Each press of Caps Lock toggles its state, which the letters follow.
+TEST_F(InputContract, CapsLockToggles) {
+    playKeys("key Caps_Lock", WM_KEYUP, VK_CAPITAL);
+    EXPECT_EQ(GetKeyState(VK_CAPITAL) & 1, 1);
+    EXPECT_EQ(playKeys("key a Caps_Lock", WM_KEYUP, VK_CAPITAL), "keydown 0x41 0x1E0001\n"
+                                                                 "char 0x41 0x1E0001\n"
+                                                                 "keyup 0x41 0xC01E0001\n"
+                                                                 "keydown 0x14 0x3A0001\n"
+                                                                 "keyup 0x14 0xC03A0001\n");
+    EXPECT_EQ(GetKeyState(VK_CAPITAL) & 1, 0);
+}
+
+// Characters in the ANSI code page, Windows-1254, whatever the keyboard's own encoding: typed on
+// the Turkish layout.
+TEST_F(InputContract, CharactersComeInWindows1254) {
+    user::useKeyboardLayout("tr");
+    user::play("key scedilla gbreve idotless shift+i Gbreve");
+    pumpUntil([&] { return receivedOf({WM_CHAR}).size() == 5; });
+    user::useKeyboardLayout("us");
+    std::string characters;
+    for (const Received& each : receivedOf({WM_CHAR}))
+        characters += static_cast<char>(each.wParam);
+    EXPECT_EQ(characters, "\xFE\xF0\xFD\xDD\xD0") << describe(receivedOf(keyMessages));
+}
+
+// The mouse messages the actions bring, once `count` of `lastMessage` have come.
+std::string playMouse(const std::string& actions, UINT lastMessage, std::size_t count) {
+    received.clear();
+    user::play(actions);
+    pumpUntil([&] { return receivedOf({lastMessage}).size() >= count; });
+    pumpFor(0.2);
+    return describe(receivedOf({WM_MOUSEMOVE, WM_LBUTTONDOWN, WM_LBUTTONUP, WM_RBUTTONDOWN,
+                                WM_RBUTTONUP, WM_MBUTTONDOWN, WM_MBUTTONUP, WM_MOUSEWHEEL}));
+}
+
+// Positions are the client area's, found from a move to a known screen position; the wheel's is
+// the screen's. A button's own flag is set in its down message and clear in its up message; Shift
+// shows too. A notch of the wheel is WHEEL_DELTA, away from the user positive.
+TEST_F(InputContract, TheMouseTellsWhereItIsWhatIsHeldAndHowFarTheWheelTurned) {
+    playMouse("mousemove 100 100", WM_MOUSEMOVE, 1);
+    const LPARAM origin = receivedOf({WM_MOUSEMOVE}).back().lParam;
+    const auto client = [&](int x, int y) {
+        return MAKELPARAM(x - 100 + GET_X_LPARAM(origin), y - 100 + GET_Y_LPARAM(origin));
+    };
+    const LPARAM at = client(130, 110), dragged = client(140, 120);
+    EXPECT_EQ(playMouse("mousemove 130 110 click 1 click 3 click 2 keydown shift mousedown 1 "
+                        "mousemove 140 120 mouseup 1 keyup shift",
+                        WM_LBUTTONUP, 2),
+              describe(WM_MOUSEMOVE, 0, at) + describe(WM_LBUTTONDOWN, MK_LBUTTON, at) +
+                  describe(WM_LBUTTONUP, 0, at) + describe(WM_RBUTTONDOWN, MK_RBUTTON, at) +
+                  describe(WM_RBUTTONUP, 0, at) + describe(WM_MBUTTONDOWN, MK_MBUTTON, at) +
+                  describe(WM_MBUTTONUP, 0, at) +
+                  describe(WM_LBUTTONDOWN, MK_LBUTTON | MK_SHIFT, at) +
+                  describe(WM_MOUSEMOVE, MK_LBUTTON | MK_SHIFT, dragged) +
+                  describe(WM_LBUTTONUP, MK_SHIFT, dragged));
+    EXPECT_EQ(playMouse("mousemove 150 140 click 4 click 5", WM_MOUSEWHEEL, 2),
+              describe(WM_MOUSEMOVE, 0, client(150, 140)) +
+                  describe(WM_MOUSEWHEEL, MAKEWPARAM(0, WHEEL_DELTA), MAKELPARAM(150, 140)) +
+                  describe(WM_MOUSEWHEEL, MAKEWPARAM(0, -WHEEL_DELTA), MAKELPARAM(150, 140)));
+}
+
+std::string focusOf(const std::vector<Received>& messages, HWND which) {
+    std::string lines;
+    for (const Received& each : messages)
+        if (each.window == which)
+            lines += each.message == WM_ACTIVATE
+                         ? (LOWORD(each.wParam) == WA_INACTIVE ? "inactive\n" : "active\n")
+                         : (each.message == WM_SETFOCUS ? "setfocus\n" : "killfocus\n");
+    return lines;
+}
+
+// A window shown is activated, then takes the focus; it gives both up to another window shown,
+// and has them back when that one goes.
+TEST_F(InputContract, FocusFollowsActivation) {
+    EXPECT_EQ(focusOf(focusOnShowing, window), "active\nsetfocus\n");
+
+    HWND other = createWindow("Sozlesme");
+    ShowWindow(other, SW_SHOWNORMAL);
+    const auto focus = [&] { return receivedOf(focusMessages); };
+    pumpUntil([&] { return focusOf(focus(), other) == "active\nsetfocus\n"; });
+    EXPECT_EQ(focusOf(focus(), window), "inactive\nkillfocus\n");
+    EXPECT_EQ(focusOf(focus(), other), "active\nsetfocus\n");
+
+    received.clear();
+    DestroyWindow(other);
+    pumpUntil([&] { return receivedAny(WM_SETFOCUS); });
+    EXPECT_EQ(focusOf(focus(), window), "active\nsetfocus\n");
 }
 
 } // namespace

@@ -14,6 +14,9 @@ namespace user {
 
 // The fake draws nothing and runs on its test's clock; the real providers do both.
 extern const bool seesGlAndClock;
+// The fake's user is at no screen: the fake has no keyboard, no mouse, no title bar and one
+// window only. The real providers' user sits at the X display.
+extern const bool atAScreen;
 
 // The title the user knows the window by (one word: it is passed on as one argument), and the
 // caption of the boxes the cases show.
@@ -32,6 +35,16 @@ struct Box {
 // What the user read in the box `showBox` shows, once answered with `key` (Return, space,
 // Escape) or, for "close", with the close button of its title bar.
 Box answer(const char* key, const std::function<void()>& showBox);
+
+// Keys, buttons and moves at the screen, in xdotool's words ("key alt+a", "click 1", "mousemove
+// 10 20"), sent through XTEST. Returns at once: the case waits for the messages they bring.
+void play(const std::string& actions);
+// The keyboard layout the user types on from now on: "us", as the display starts, or "tr", whose
+// keys give the Turkish letters (xdotool finds a letter on the layout; for one that is not there
+// it binds a spare key for a moment, which a client reading its events later would miss).
+void useKeyboardLayout(const char* layout);
+// The window's title as the user reads it, in UTF-8.
+std::string title(HWND window);
 
 } // namespace user
 

@@ -2,9 +2,12 @@
 #include "tests/contract/user.h"
 #include "tests/fake/fake_platform.h"
 
+#include <gtest/gtest.h>
+
 namespace user {
 
 const bool seesGlAndClock = false;
+const bool atAScreen = false;
 
 void act(HWND, const std::string& action) {
     if (action == "close")
@@ -24,6 +27,16 @@ Box answer(const char*, const std::function<void()>& showBox) {
     showBox();
     const fake::WarningBox& box = fake::boxes.back();
     return {box.caption, box.text, box.owner == fake::window};
+}
+
+// The cases that need a screen skip on the fake.
+void play(const std::string& actions) {
+    ADD_FAILURE() << "no keyboard or mouse to play " << actions;
+}
+void useKeyboardLayout(const char*) {}
+std::string title(HWND) {
+    ADD_FAILURE() << "no title bar";
+    return {};
 }
 
 } // namespace user

@@ -4,6 +4,12 @@
 
 #include <gtest/gtest.h>
 
+#ifndef _WIN32
+#include "platform/x11/window.h"
+
+#include <X11/Xlib.h>
+#endif
+
 #include <cstdio>
 #include <cstdlib>
 #include <fstream>
@@ -13,6 +19,7 @@
 namespace user {
 
 const bool seesGlAndClock = true;
+const bool atAScreen = true;
 
 namespace {
 
@@ -38,6 +45,18 @@ int runUser(const std::string& arguments) {
     return status;
 }
 
+// Wine starts a Unix program named by its Unix path, without a process to wait for.
+void startXdotool(const std::string& arguments) {
+    std::string commandLine = "/usr/bin/xdotool " + arguments;
+    STARTUPINFOA startup = {};
+    startup.cb = sizeof startup;
+    PROCESS_INFORMATION process;
+    ASSERT_TRUE(CreateProcessA(nullptr, &commandLine[0], nullptr, nullptr, FALSE, 0, nullptr,
+                               nullptr, &startup, &process));
+    CloseHandle(process.hThread);
+    CloseHandle(process.hProcess);
+}
+
 // The box keeps its text in a control of its own, which X does not see.
 std::string textOfNextBox() {
     char text[256] = {};
@@ -49,6 +68,11 @@ std::string textOfNextBox() {
 #else
 int runUser(const std::string& arguments) {
     return std::system(("sh " X_USER_SCRIPT " " + arguments).c_str());
+}
+
+// In the background of a shell that ends at once.
+void startXdotool(const std::string& arguments) {
+    ASSERT_EQ(std::system(("xdotool " + arguments + " &").c_str()), 0);
 }
 #endif
 
@@ -86,5 +110,43 @@ Box answer(const char* key, const std::function<void()>& showBox) {
     box.owned = owners == "1";
     return box;
 }
+
+void play(const std::string& actions) {
+    startXdotool(actions);
+}
+
+void useKeyboardLayout(const char* layout) {
+    EXPECT_EQ(runUser(std::string("layout ") + layout), 0) << layout;
+}
+
+#ifdef _WIN32
+// Windows keeps the title in UTF-16, as Wine hands it to X.
+std::string title(HWND window) {
+    wchar_t text[512] = {};
+    GetWindowTextW(window, text, 512);
+    char utf8[1024] = {};
+    WideCharToMultiByte(CP_UTF8, 0, text, -1, utf8, sizeof utf8, nullptr, nullptr);
+    return utf8;
+}
+#else
+// Read on a connection of the user's own, as the window manager reads it.
+std::string title(HWND window) {
+    Display* display = XOpenDisplay(nullptr);
+    Atom type;
+    int format;
+    unsigned long count, after;
+    unsigned char* data = nullptr;
+    std::string text;
+    if (XGetWindowProperty(display, window->handle, XInternAtom(display, "_NET_WM_NAME", False), 0,
+                           1024, False, AnyPropertyType, &type, &format, &count, &after,
+                           &data) == Success &&
+        data)
+        text.assign(reinterpret_cast<char*>(data), count);
+    if (data)
+        XFree(data);
+    XCloseDisplay(display);
+    return text;
+}
+#endif
 
 } // namespace user

@@ -2,16 +2,18 @@
 # A user at the X display, acting through the window manager as a user would:
 #   x_user.sh window|minimise|restore|maximise|close|outer-rect TITLE
 #   x_user.sh answer-box KEY SEEN [WINDOW_TITLE]
+#   x_user.sh layout LAYOUT
 # The first acts on the window titled TITLE once the window manager has it (window prints its id;
 # outer-rect its frame's left, top, right and bottom). answer-box waits for the next warning box
 # (a visible window not titled WINDOW_TITLE), writes its caption, its text (where the window
 # carries it in _TALVO_MESSAGE) and whether it has an owner to the file SEEN, one line each, then
-# dismisses it with KEY, or with its close button for "close".
+# dismisses it with KEY, or with its close button for "close". layout sets the keyboard layout.
 set -u
 
-# Polls: xdotool gives up with an error when a window it looks at goes away meanwhile.
+# Polls, for up to 30 s on a loaded machine: xdotool gives up with an error when a window it
+# looks at goes away meanwhile.
 poll() {
-  for _ in $(seq 200); do
+  for _ in $(seq 600); do
     "$@" && return 0
     sleep 0.05
   done
@@ -49,6 +51,7 @@ text() { # PROPERTY
 }
 
 case $1 in
+  layout) exec setxkbmap "$2" ;;
   answer-box)
     poll box "${4:-}" && poll managed || exit 1
     {

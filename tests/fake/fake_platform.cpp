@@ -249,3 +249,22 @@ FAKE_CALL(int, ChoosePixelFormat, (HDC dc, const PIXELFORMATDESCRIPTOR* request)
           fake::chosenFormat)
 FAKE_CALL(HGLRC, wglCreateContext, (HDC dc), (dc),
           state.pixelFormat ? (state.contextAlive = true, fake::renderContext) : nullptr)
+
+// What scene code calls beyond the program. The fake has no keyboard, no GL and a millisecond
+// clock: no key is ever down, no GL function is found, and the performance counter counts the
+// clock's milliseconds.
+FAKE_CALL(SHORT, GetKeyState, (int key), (key), 0)
+FAKE_CALL(SHORT, GetAsyncKeyState, (int key), (key), 0)
+FAKE_CALL(PROC, wglGetProcAddress, (LPCSTR name), (name), nullptr)
+#ifndef _WIN32 // kernel32's own counter stays in the Windows build, whose contract is Win32's
+FAKE_CALL(BOOL, QueryPerformanceFrequency, (LARGE_INTEGER * frequency), (frequency),
+          (frequency->QuadPart = 1000, TRUE))
+FAKE_CALL(BOOL, QueryPerformanceCounter, (LARGE_INTEGER * count), (count),
+          (count->QuadPart = fake::clockMilliseconds, TRUE))
+#endif
+FAKE_CALL(BOOL, GetClientRect, (HWND window, LPRECT rect), (window, rect),
+          isTheWindow(window) &&
+              (*rect = {0, 0, LOWORD(fake::clientSize()), HIWORD(fake::clientSize())}, true))
+// The title goes through the window procedure, which answers for it.
+FAKE_CALL(BOOL, SetWindowTextA, (HWND window, LPCSTR text), (window, text),
+          isTheWindow(window) && sendToWindow(WM_SETTEXT, 0, reinterpret_cast<LPARAM>(text)))

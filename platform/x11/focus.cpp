@@ -1,0 +1,30 @@
+#include "platform/x11/focus.h"
+
+#include "platform/x11/keyboard.h"
+#include "platform/x11/message_queue.h"
+#include "platform/x11/window.h"
+
+namespace x11 {
+
+// A window manager that grabs the keyboard for a moment (a key binding, a window being moved)
+// moves no focus; neither does the focus moving within the window.
+void translateFocusEvent(HWND window, const XFocusChangeEvent& event) {
+    if (event.mode == NotifyGrab || event.mode == NotifyUngrab || event.detail == NotifyInferior ||
+        event.detail == NotifyPointer)
+        return;
+    const bool focused = event.type == FocusIn;
+    if (focused == window->focused)
+        return;
+    window->focused = focused;
+    const WORD minimised = window->iconic ? 1 : 0;
+    if (focused) {
+        postMessage(window, WM_ACTIVATE, MAKEWPARAM(WA_ACTIVE, minimised), 0);
+        postMessage(window, WM_SETFOCUS, 0, 0);
+    } else {
+        forgetHeldKeys();
+        postMessage(window, WM_ACTIVATE, MAKEWPARAM(WA_INACTIVE, minimised), 0);
+        postMessage(window, WM_KILLFOCUS, 0, 0);
+    }
+}
+
+} // namespace x11
