@@ -1,6 +1,7 @@
 // The one line a measured program hands to the benchmark driver: when its first frame was
-// presented, and how many frames it presented in how much wall-clock and CPU time over the span
-// the driver marked. Written by the frame counter inside the program, read by the driver.
+// presented, how many frames it presented in how much wall-clock and CPU time over the span the
+// driver marked, and the frame buffer it drew them into. Written by the frame counter inside the
+// program, read by the driver.
 #ifndef TALVO_BENCH_FRAME_REPORT_H
 #define TALVO_BENCH_FRAME_REPORT_H
 
@@ -14,6 +15,8 @@ struct FrameReport {
     std::int64_t spanFrames = 0;
     std::int64_t spanNs = 0;
     std::int64_t spanCpuNs = 0; // all of the process's threads, the GL driver's included
+    int colorBits = 0;          // red, green and blue together
+    int depthBits = 0;
 };
 
 // Writes the report as one newline-terminated line into `buffer` without allocating, so the

@@ -92,6 +92,8 @@ RunSample sampleFrom(const FrameReport& report, const ProcessExit& exit, std::in
     sample.cpuMicrosPerFrame =
         static_cast<double>(report.spanCpuNs) / 1e3 / static_cast<double>(report.spanFrames);
     sample.clientSize = size;
+    sample.colorBits = report.colorBits;
+    sample.depthBits = report.depthBits;
     return sample;
 }
 

@@ -29,6 +29,8 @@ struct RunSample {
     double peakResidentMiB;
     double cpuMicrosPerFrame; // all of the program's threads, over the measured span
     ClientSize clientSize;    // of the window while it was measured
+    int colorBits = 0;        // of the frame buffer drawn into: red, green and blue together
+    int depthBits = 0;
 };
 
 // The run's figures, or nothing with the reason in `error`; the program is gone either way.

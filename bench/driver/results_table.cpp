@@ -2,6 +2,8 @@
 
 #include "statistics.h"
 
+#include <algorithm>
+
 namespace {
 
 struct Metric {
@@ -20,6 +22,7 @@ const Metric metrics[] = {
 
 const int nameWidth = 10;
 const int clientWidth = 11;
+const int bitsWidth = 10;
 const int columnWidth = 20;
 
 Spread metricSpread(const ProgramResults& results, const Metric& metric) {
@@ -45,35 +48,53 @@ std::string clientSizeText(const ProgramResults& results) {
     return std::to_string(size.width) + "x" + std::to_string(size.height);
 }
 
+// Colour (red, green and blue) and depth bits of the frame buffer, as "24/16"; each pair the
+// runs had, should they differ.
+std::string frameBufferText(const ProgramResults& results) {
+    std::vector<std::string> pairs;
+    for (const RunSample& sample : results.samples) {
+        const std::string pair =
+            std::to_string(sample.colorBits) + "/" + std::to_string(sample.depthBits);
+        if (std::find(pairs.begin(), pairs.end(), pair) == pairs.end())
+            pairs.push_back(pair);
+    }
+    std::string text;
+    for (const std::string& pair : pairs)
+        text += (text.empty() ? "" : ",") + pair;
+    return text;
+}
+
 std::string padded(std::string text, std::size_t width) {
     if (text.size() < width)
         text.resize(width, ' ');
     return text;
 }
 
-// One line of a table: the program's name and client size, then the metrics' cells, lined up.
+// One line of a table: the program's name, client size and frame buffer, then the metrics'
+// cells, lined up.
 void printRow(std::FILE* out, const std::string& name, const std::string& client,
-              const std::vector<std::string>& cells) {
-    std::string line = padded(name, nameWidth) + "  " + padded(client, clientWidth);
+              const std::string& bits, const std::vector<std::string>& cells) {
+    std::string line = padded(name, nameWidth) + "  " + padded(client, clientWidth) + "  " +
+                       padded(bits, bitsWidth);
     for (std::size_t i = 0; i < cells.size(); ++i)
         line += "  " + (i + 1 < cells.size() ? padded(cells[i], columnWidth) : cells[i]);
     std::fprintf(out, "%s\n", line.c_str());
 }
 
-void printHeadings(std::FILE* out, const char* first, const char* client) {
+void printHeadings(std::FILE* out, const char* first, const char* client, const char* bits) {
     std::vector<std::string> headings;
     for (const Metric& metric : metrics)
         headings.push_back(metric.heading);
-    printRow(out, first, client, headings);
+    printRow(out, first, client, bits, headings);
 }
 
 void printFigures(std::FILE* out, const std::vector<ProgramResults>& results) {
-    printHeadings(out, "program", "client");
+    printHeadings(out, "program", "client", "RGB/depth");
     for (const ProgramResults& program : results) {
         std::vector<std::string> cells;
         for (const Metric& metric : metrics)
             cells.push_back(spreadText(metricSpread(program, metric), metric.format));
-        printRow(out, program.name, clientSizeText(program), cells);
+        printRow(out, program.name, clientSizeText(program), frameBufferText(program), cells);
     }
 }
 
@@ -83,13 +104,13 @@ void printRatios(std::FILE* out, const std::vector<ProgramResults>& results) {
                  "\n%s / other, medians (frames/s: above 1 is faster; the rest: below 1 "
                  "is less)\n",
                  first.name.c_str());
-    printHeadings(out, "other", "");
+    printHeadings(out, "other", "", "");
     for (std::size_t i = 1; i < results.size(); ++i) {
         std::vector<std::string> cells;
         for (const Metric& metric : metrics)
             cells.push_back(formatted("%.2f", metricSpread(first, metric).median /
                                                   metricSpread(results[i], metric).median));
-        printRow(out, results[i].name, "", cells);
+        printRow(out, results[i].name, "", "", cells);
     }
 }
 

@@ -18,35 +18,34 @@ int configAttribute(Display* display, GLXFBConfig config, int attribute) {
     return value;
 }
 
-// glXChooseFBConfig puts deeper buffers first; like the program, take the config that meets the
-// request with the fewest bits to spare.
+// The program's pixel format: double-buffered RGBA, a 16-bit depth buffer, no stencil, and of
+// those the one with no caveat, the fewest colour bits and no multisampling. glXChooseFBConfig
+// sorts by exactly these, but deeper depth buffers first: the first configuration with 16 depth
+// bits and no stencil is it, and only those before it are looked at.
 bool chooseConfig(Display* display, GLXFBConfig* chosen) {
     const int request[] = {GLX_DRAWABLE_TYPE,
                            GLX_WINDOW_BIT,
                            GLX_RENDER_TYPE,
                            GLX_RGBA_BIT,
+                           GLX_X_RENDERABLE,
+                           True,
                            GLX_DOUBLEBUFFER,
                            True,
                            GLX_DEPTH_SIZE,
                            depthBits,
-                           GLX_STENCIL_SIZE,
-                           0,
                            None};
     int count = 0;
     GLXFBConfig* configs = glXChooseFBConfig(display, DefaultScreen(display), request, &count);
-    int fewestBits = 0;
-    for (int i = 0; i < count; ++i) {
-        const int bits = configAttribute(display, configs[i], GLX_BUFFER_SIZE) +
-                         configAttribute(display, configs[i], GLX_DEPTH_SIZE);
-        if (configAttribute(display, configs[i], GLX_VISUAL_ID) == 0)
-            continue;
-        if (fewestBits == 0 || bits < fewestBits) {
-            fewestBits = bits;
+    bool found = false;
+    for (int i = 0; i < count && !found; ++i) {
+        found = configAttribute(display, configs[i], GLX_DEPTH_SIZE) == depthBits &&
+                configAttribute(display, configs[i], GLX_STENCIL_SIZE) == 0;
+        if (found)
             *chosen = configs[i];
-        }
     }
-    XFree(configs);
-    return fewestBits != 0;
+    if (configs)
+        XFree(configs);
+    return found;
 }
 
 Window createWindow(Display* display, XVisualInfo* visual) {

@@ -23,7 +23,7 @@ std::string lineFor(const FrameReport& report) {
 }
 
 TEST(FiguresTest, AReportReadsBackAsWrittenAndNothingElseReadsAsOne) {
-    const FrameReport sample = {123456789012345LL, 4321, 3000000000LL, 2500000000LL};
+    const FrameReport sample = {123456789012345LL, 4321, 3000000000LL, 2500000000LL, 24, 16};
     const std::string line = lineFor(sample);
     const std::optional<FrameReport> read = parseFrameReport(line);
     ASSERT_TRUE(read);

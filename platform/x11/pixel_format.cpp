@@ -7,6 +7,11 @@
 
 #include <GL/glx.h>
 
+#include <algorithm>
+#include <functional>
+#include <optional>
+#include <vector>
+
 namespace x11 {
 namespace {
 
@@ -23,36 +28,70 @@ bool hasColorVisual(GLXFBConfig config) {
     return visualType == GLX_TRUE_COLOR || visualType == GLX_DIRECT_COLOR;
 }
 
-FrameBufferMakeUp makeUpOf(GLXFBConfig config) {
-    FrameBufferMakeUp makeUp;
-    makeUp.colorBits = configAttribute(config, GLX_RED_SIZE) +
-                       configAttribute(config, GLX_GREEN_SIZE) +
-                       configAttribute(config, GLX_BLUE_SIZE);
-    makeUp.alphaBits = configAttribute(config, GLX_ALPHA_SIZE);
-    makeUp.depthBits = configAttribute(config, GLX_DEPTH_SIZE);
-    makeUp.stencilBits = configAttribute(config, GLX_STENCIL_SIZE);
-    makeUp.accumBits = configAttribute(config, GLX_ACCUM_RED_SIZE) +
-                       configAttribute(config, GLX_ACCUM_GREEN_SIZE) +
-                       configAttribute(config, GLX_ACCUM_BLUE_SIZE) +
-                       configAttribute(config, GLX_ACCUM_ALPHA_SIZE);
-    makeUp.auxBuffers = configAttribute(config, GLX_AUX_BUFFERS);
-    makeUp.caveat = configAttribute(config, GLX_CONFIG_CAVEAT) != GLX_NONE;
-    return makeUp;
+// Reads one part of a configuration's make-up.
+using MakeUpStep = void (*)(GLXFBConfig, FrameBufferMakeUp&);
+
+// Each glXGetFBConfigAttrib call costs the GL library a search of its whole list for the
+// configuration, so a configuration is read only until it is sure to lose. Single attributes come
+// first, in the order they most often rule a configuration out, sums of several last.
+const MakeUpStep makeUpSteps[] = {
+    [](GLXFBConfig config, FrameBufferMakeUp& makeUp) {
+        makeUp.depthBits = configAttribute(config, GLX_DEPTH_SIZE);
+    },
+    [](GLXFBConfig config, FrameBufferMakeUp& makeUp) {
+        makeUp.alphaBits = configAttribute(config, GLX_ALPHA_SIZE);
+    },
+    [](GLXFBConfig config, FrameBufferMakeUp& makeUp) {
+        makeUp.colorBits = configAttribute(config, GLX_RED_SIZE) +
+                           configAttribute(config, GLX_GREEN_SIZE) +
+                           configAttribute(config, GLX_BLUE_SIZE);
+    },
+    [](GLXFBConfig config, FrameBufferMakeUp& makeUp) {
+        makeUp.stencilBits = configAttribute(config, GLX_STENCIL_SIZE);
+    },
+    [](GLXFBConfig config, FrameBufferMakeUp& makeUp) {
+        makeUp.caveat = configAttribute(config, GLX_CONFIG_CAVEAT) != GLX_NONE;
+    },
+    [](GLXFBConfig config, FrameBufferMakeUp& makeUp) {
+        makeUp.auxBuffers = configAttribute(config, GLX_AUX_BUFFERS);
+    },
+    [](GLXFBConfig config, FrameBufferMakeUp& makeUp) {
+        makeUp.accumBits = configAttribute(config, GLX_ACCUM_RED_SIZE) +
+                           configAttribute(config, GLX_ACCUM_GREEN_SIZE) +
+                           configAttribute(config, GLX_ACCUM_BLUE_SIZE) +
+                           configAttribute(config, GLX_ACCUM_ALPHA_SIZE);
+    },
+};
+
+// How far `config` is from `request`, if it is closer than `closest` (or there is none); nothing
+// as soon as the parts read so far put it no closer.
+std::optional<MatchDistance> distanceIfCloser(GLXFBConfig config,
+                                              const PIXELFORMATDESCRIPTOR& request,
+                                              const MatchDistance* closest) {
+    FrameBufferMakeUp makeUp = makeUpAskedFor(request);
+    MatchDistance distance = {};
+    for (MakeUpStep readPart : makeUpSteps) {
+        readPart(config, makeUp);
+        distance = matchDistance(makeUp, request);
+        if (closest && !(distance < *closest))
+            return std::nullopt;
+    }
+    return distance;
 }
 
-// A list of configurations from GLX, or none on a display without GLX.
+// A list of configurations from GLX.
 class FrameBufferConfigs {
   public:
-    // All of the server's, in its order: the pixel format numbers.
+    // All of the server's, in its order: the pixel format numbers. None on a display without GLX.
     FrameBufferConfigs() {
-        if (hasGlx())
+        if (display() && glXQueryExtension(display(), nullptr, nullptr))
             list = glXGetFBConfigs(display(), screen(), &count);
     }
     // Those that can serve a window as `request` asks: drawable to a window, RGBA, on the main
     // plane, not stereo, double-buffered if asked. GLX filters them in one call; asking
     // glXGetFBConfigAttrib the same of every configuration instead is slow, as the GL library
     // looks up each configuration it is given in its whole list, and that took milliseconds of
-    // start-up.
+    // start-up. Only on a display with GLX.
     explicit FrameBufferConfigs(const PIXELFORMATDESCRIPTOR& request) {
         const int dontCare = static_cast<int>(GLX_DONT_CARE);
         const int doubleBuffer = (request.dwFlags & PFD_DOUBLEBUFFER) ? True : dontCare;
@@ -67,8 +106,7 @@ class FrameBufferConfigs {
             GLX_TRANSPARENT_TYPE, dontCare, // GLX leaves transparent ones out unless told
             None};
         // clang-format on
-        if (hasGlx())
-            list = glXChooseFBConfig(display(), screen(), filter, &count);
+        list = glXChooseFBConfig(display(), screen(), filter, &count);
     }
     FrameBufferConfigs(const FrameBufferConfigs&) = delete;
     FrameBufferConfigs& operator=(const FrameBufferConfigs&) = delete;
@@ -77,46 +115,58 @@ class FrameBufferConfigs {
             XFree(list);
     }
 
-    // The one-based number of `config` in this list, or 0. GLX gives a configuration the same
-    // handle in every list it returns.
-    int numberOf(GLXFBConfig config) const {
-        for (int i = 0; i < count; ++i)
-            if (list[i] == config)
-                return i + 1;
-        return 0;
-    }
-
     GLXFBConfig* list = nullptr;
     int count = 0;
-
-  private:
-    static bool hasGlx() { return display() && glXQueryExtension(display(), nullptr, nullptr); }
 };
+
+// The server's configurations, listed once: they stay as they are while the program's connection
+// lasts, and it lasts as long as the process.
+const FrameBufferConfigs& serverConfigs() {
+    static const FrameBufferConfigs all;
+    return all;
+}
+
+struct NumberedConfig {
+    int format;
+    GLXFBConfig config;
+};
+
+// The configurations of `some` in the order of `all`, numbered by it. GLX gives a configuration
+// the same handle in every list it returns.
+std::vector<NumberedConfig> inServerOrder(const FrameBufferConfigs& some,
+                                          const FrameBufferConfigs& all) {
+    std::vector<GLXFBConfig> sought(some.list, some.list + some.count);
+    const std::less<GLXFBConfig> before;
+    std::sort(sought.begin(), sought.end(), before);
+    std::vector<NumberedConfig> numbered;
+    for (int i = 0; i < all.count; ++i)
+        if (std::binary_search(sought.begin(), sought.end(), all.list[i], before))
+            numbered.push_back({i + 1, all.list[i]});
+    return numbered;
+}
 
 } // namespace
 
 } // namespace x11
 
-// The closest match; among equally close ones, the first in the server's order.
+// The closest match; among equally close ones, the first in the server's order. Taken in that
+// order, a configuration wins only by being closer than every one before it.
 int WINAPI ChoosePixelFormat(HDC deviceContext, const PIXELFORMATDESCRIPTOR* request) {
     if (!x11::windowOfDeviceContext(deviceContext) || !request)
         return 0;
-    const x11::FrameBufferConfigs all;
+    const x11::FrameBufferConfigs& all = x11::serverConfigs();
+    if (all.count == 0)
+        return 0;
     const x11::FrameBufferConfigs candidates(*request);
     int best = 0;
     x11::MatchDistance bestDistance = {};
-    for (int i = 0; i < candidates.count; ++i) {
-        const GLXFBConfig config = candidates.list[i];
-        if (!x11::hasColorVisual(config))
+    for (const x11::NumberedConfig& candidate : x11::inServerOrder(candidates, all)) {
+        const std::optional<x11::MatchDistance> distance =
+            x11::distanceIfCloser(candidate.config, *request, best ? &bestDistance : nullptr);
+        if (!distance || !x11::hasColorVisual(candidate.config))
             continue;
-        const x11::MatchDistance distance = x11::matchDistance(x11::makeUpOf(config), *request);
-        if (best && bestDistance < distance)
-            continue;
-        const int format = all.numberOf(config);
-        if (format && (!best || distance < bestDistance || format < best)) {
-            best = format;
-            bestDistance = distance;
-        }
+        best = candidate.format;
+        bestDistance = *distance;
     }
     return best;
 }
@@ -128,7 +178,7 @@ BOOL WINAPI SetPixelFormat(HDC deviceContext, int format, const PIXELFORMATDESCR
         return FALSE;
     if (window->pixelFormat)
         return window->pixelFormat == format ? TRUE : FALSE;
-    const x11::FrameBufferConfigs configs;
+    const x11::FrameBufferConfigs& configs = x11::serverConfigs();
     if (format < 1 || format > configs.count)
         return FALSE;
     const GLXFBConfig config = configs.list[format - 1];

@@ -35,4 +35,14 @@ MatchDistance matchDistance(const FrameBufferMakeUp& makeUp, const PIXELFORMATDE
     return {missingBits, unaskedBuffers, makeUp.caveat ? 1 : 0, extraBits};
 }
 
+FrameBufferMakeUp makeUpAskedFor(const PIXELFORMATDESCRIPTOR& request) {
+    return {request.cColorBits,
+            request.cAlphaBits,
+            request.cDepthBits,
+            request.cStencilBits,
+            request.cAccumBits,
+            request.cAuxBuffers,
+            false};
+}
+
 } // namespace x11

@@ -28,6 +28,12 @@ bool operator<(const MatchDistance& nearer, const MatchDistance& farther);
 
 MatchDistance matchDistance(const FrameBufferMakeUp& makeUp, const PIXELFORMATDESCRIPTOR& request);
 
+// The make-up `request` asks for, at distance zero from it. Each part of the distance adds up
+// terms of one field each, none below zero, and each zero at the asked value; so as a frame
+// buffer's fields are read into this make-up one by one its distance only grows, and on the way
+// it is the least the frame buffer's own distance can turn out to be.
+FrameBufferMakeUp makeUpAskedFor(const PIXELFORMATDESCRIPTOR& request);
+
 } // namespace x11
 
 #endif

@@ -26,4 +26,18 @@ TEST(PixelFormatMatch, EnoughBitsFirstThenNoUnaskedBuffersThenFewestExtraBits) {
     EXPECT_LT(distanceOf(24, 8, 24, 0), distanceOf(16, 0, 16, 0, true)) << "nor a slow one";
 }
 
+// ChoosePixelFormat stops reading a configuration once this make-up, filled in so far, is no
+// closer than the best: a field that did not start at the asked value would rule out the winner.
+TEST(PixelFormatMatch, WhatIsAskedForIsAtDistanceZero) {
+    PIXELFORMATDESCRIPTOR request = {};
+    request.cColorBits = 24;
+    request.cAlphaBits = 8;
+    request.cDepthBits = 24;
+    request.cStencilBits = 8;
+    request.cAccumBits = 64;
+    request.cAuxBuffers = 2;
+    const x11::MatchDistance zero = {};
+    EXPECT_FALSE(zero < x11::matchDistance(x11::makeUpAskedFor(request), request));
+}
+
 } // namespace
