@@ -33,7 +33,8 @@ managed_window() { # TITLE
 # A visible window with a name, and not the one titled $1.
 box() {
   for id in $(xdotool search --onlyvisible --name . 2>/dev/null); do
-    [ "$(text _NET_WM_NAME)" != "$1" ] && return 0
+    name=$(text _NET_WM_NAME)
+    [ -n "$name" ] && [ "$name" != "$1" ] && return 0
   done
   return 1
 }
