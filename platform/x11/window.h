@@ -35,10 +35,10 @@ struct HWND__ {
     // what is left, as the program may still hold it.
     bool gone;
     unsigned long stateReadSerial; // the request that last read WM_STATE, 0 before the first
-    bool focused; // it has the keyboard, as the server last reported
+    bool focused;                  // it has the keyboard, as the server last reported
     int pixelFormat;               // 0 until one is set
     GLXFBConfig frameBufferConfig;
-    int swapInterval; // frames a buffer swap waits for, as wglSwapIntervalEXT last set it
+    int swapInterval;    // frames a buffer swap waits for, as wglSwapIntervalEXT last set it
     int largestFrame[2]; // width and height the GL renderer takes, once a context was made current
     // The largest client size the server has told of since the last frame was presented or
     // dropped: after either, the GL driver sizes its buffers for the window afresh.
