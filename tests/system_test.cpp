@@ -7,7 +7,6 @@
 #include <gtest/gtest.h>
 
 #include <algorithm>
-#include <cstring>
 
 namespace {
 
@@ -76,16 +75,15 @@ TEST_F(CreationTest, PassesTheWindowSystemTheClassWindowAndPixelFormatInOrder) {
               "ChoosePixelFormat(dc, {0x28, 0x1, 0x25, 0x0, 0x20, 0x18})");
 }
 
-TEST_F(CreationTest, MissingNamesAreRefusedBeforeAnythingIsRegistered) {
+TEST_F(CreationTest, MissingNamesAreRefusedBeforeAnythingIsRegisteredAndLongOnesCut) {
     EXPECT_EQ(theWindow.create(fake::instance, 640, 480, title, nullptr, SW_SHOW), 0);
     EXPECT_EQ(theWindow.create(fake::instance, 640, 480, nullptr, className, SW_SHOW), 0);
 
     EXPECT_EQ(fake::calls, (Calls{"MessageBoxA(null, \"Pencere sinifi girilmemis.\", \"\", 0x30)",
                                   "MessageBoxA(null, \"Pencere adi girilmemis.\", \"\", 0x30)"}));
     EXPECT_STREQ(theWindow.className, className); // copied before the title was found missing
-}
 
-TEST_F(CreationTest, OverlongNamesAreCutToTheirBuffers) {
+    // Overlong names are cut to their buffers.
     const std::string longName(400, 'k');
     theWindow.create(fake::instance, 640, 480, longName.c_str(), longName.c_str(), SW_SHOW);
 
@@ -106,10 +104,6 @@ struct Failure {
     std::vector<Box> boxes;
     int exitCode;
 };
-
-void PrintTo(const Failure& failure, std::ostream* out) {
-    *out << failure.call << " #" << failure.occurrence;
-}
 
 class FailureTest : public SystemTest, public ::testing::WithParamInterface<Failure> {};
 

@@ -10,6 +10,8 @@
 #include <chrono>
 #include <cstdio>
 #include <functional>
+#include <optional>
+#include <regex>
 #include <string>
 #include <thread>
 #include <vector>
@@ -91,10 +93,6 @@ bool pumpUntil(const std::function<bool()>& condition, double seconds = 10) {
     return true;
 }
 
-void pumpFor(double seconds) {
-    pumpUntil([] { return false; }, seconds);
-}
-
 // What the procedure got of these messages, oldest first.
 std::vector<Received> receivedOf(const std::vector<UINT>& messages) {
     std::vector<Received> found;
@@ -105,13 +103,10 @@ std::vector<Received> receivedOf(const std::vector<UINT>& messages) {
     return found;
 }
 
-bool receivedAny(UINT message) {
-    return !receivedOf({message}).empty();
-}
-
-bool gets(UINT message, WPARAM wParam) {
+// Whether the procedure got the message, with that wParam if one is given.
+bool gets(UINT message, std::optional<WPARAM> wParam = {}) {
     for (const Received& each : receivedOf({message}))
-        if (each.wParam == wParam)
+        if (!wParam || each.wParam == *wParam)
             return true;
     return false;
 }
@@ -180,7 +175,7 @@ class WindowContract : public testing::Test {
 };
 
 // The outer size includes the title bar, so the client area is lower (the end-to-end test of the
-// program checks where the frame lands).
+// program checks where the frame lands). GetClientRect gives the same size, from the origin.
 TEST_F(WindowContract, TellsItsClientSizeWhenFirstShown) {
     const LPARAM client = show();
     ASSERT_TRUE(lastSizeIs(SIZE_RESTORED, client)) << "WM_SIZE before ShowWindow returns";
@@ -188,6 +183,11 @@ TEST_F(WindowContract, TellsItsClientSizeWhenFirstShown) {
     EXPECT_LE(LOWORD(client), 640);
     EXPECT_GT(HIWORD(client), 0);
     EXPECT_LT(HIWORD(client), 480);
+    RECT rectangle = {1, 2, 3, 4};
+    ASSERT_TRUE(GetClientRect(window, &rectangle));
+    EXPECT_EQ((std::vector<LONG>{rectangle.left, rectangle.top, rectangle.right, rectangle.bottom}),
+              (std::vector<LONG>{0, 0, LOWORD(client), HIWORD(client)}));
+    EXPECT_FALSE(GetClientRect(nullptr, &rectangle));
 }
 
 TEST_F(WindowContract, MinimisedItHasNoClientAreaAndPollingGoesOn) {
@@ -219,11 +219,11 @@ TEST_F(WindowContract, MaximisedItTellsItsNewClientSize) {
 TEST_F(WindowContract, CloseButtonAsksTheProcedureWhoseDefaultIsToDestroyTheWindow) {
     show();
     user::act(window, "close");
-    ASSERT_TRUE(pumpUntil([] { return receivedAny(WM_CLOSE); }));
-    EXPECT_FALSE(receivedAny(WM_DESTROY));
+    ASSERT_TRUE(pumpUntil([] { return gets(WM_CLOSE); }));
+    EXPECT_FALSE(gets(WM_DESTROY));
 
     DefWindowProcA(window, WM_CLOSE, 0, 0); // destroys the window, which hears of it at once
-    EXPECT_TRUE(receivedAny(WM_DESTROY));
+    EXPECT_TRUE(gets(WM_DESTROY));
     EXPECT_EQ(GetDC(window), nullptr);
     EXPECT_FALSE(DestroyWindow(window)) << "already gone";
 }
@@ -316,17 +316,8 @@ TEST_F(WindowContract, AWarningBoxHoldsUntilTheUserAnswersIt) {
     }
 }
 
-TEST(ClockContract, CountsMilliseconds) {
-    if (!user::seesGlAndClock)
-        GTEST_SKIP() << "the fake's clock is its test's";
-    const DWORD start = timeGetTime();
-    std::this_thread::sleep_for(std::chrono::milliseconds(200));
-    const DWORD elapsed = timeGetTime() - start;
-    EXPECT_GE(elapsed, 190u);
-    EXPECT_LT(elapsed, 2000u);
-}
-
-TEST(ClockContract, ThePerformanceCounterCountsTheSameTimeFinerAtItsFrequency) {
+// The millisecond clock counts real time, and the performance counter the same time, finer.
+TEST(ClockContract, CountsMillisecondsAndThePerformanceCounterTheSameTimeFiner) {
     if (!user::seesGlAndClock)
         GTEST_SKIP() << "the fake's clock is its test's";
     LARGE_INTEGER frequency = {}, start = {}, end = {};
@@ -339,18 +330,8 @@ TEST(ClockContract, ThePerformanceCounterCountsTheSameTimeFinerAtItsFrequency) {
     const double counted = double(end.QuadPart - start.QuadPart) / double(frequency.QuadPart);
     const double clocked = (timeGetTime() - startMilliseconds) / 1000.0;
     EXPECT_GE(counted, 0.2);
+    EXPECT_LT(counted, 2.0);
     EXPECT_NEAR(counted, clocked, 0.02) << "the same time as the millisecond clock";
-}
-
-TEST_F(WindowContract, TheClientRectangleIsTheClientSizeFromTheOrigin) {
-    const LPARAM client = show();
-    RECT rectangle = {1, 2, 3, 4};
-    ASSERT_TRUE(GetClientRect(window, &rectangle));
-    EXPECT_EQ(rectangle.left, 0);
-    EXPECT_EQ(rectangle.top, 0);
-    EXPECT_EQ(rectangle.right, LOWORD(client));
-    EXPECT_EQ(rectangle.bottom, HIWORD(client));
-    EXPECT_FALSE(GetClientRect(nullptr, &rectangle));
 }
 
 // The window procedure gets WM_SETTEXT; passed on to DefWindowProcA, it sets the title (here
@@ -435,7 +416,7 @@ class InputContract : public WindowContract {
         if (!user::atAScreen)
             GTEST_SKIP() << "the fake has no keyboard, mouse or second window";
         show();
-        pumpUntil([&] { return receivedAny(WM_SETFOCUS); });
+        pumpUntil([&] { return gets(WM_SETFOCUS); });
         focusOnShowing = receivedOf(focusMessages);
         waitForKeyboard();
         received.clear();
@@ -447,7 +428,7 @@ class InputContract : public WindowContract {
         received.clear();
         user::play(keys);
         pumpUntil([&] { return gets(lastMessage, lastKey); });
-        pumpFor(0.3);
+        pumpUntil([] { return false; }, 0.3);
         return describe(receivedOf(keyMessages));
     }
 
@@ -497,13 +478,10 @@ TEST_F(InputContract, KeysCarryTheirCodesAndTheirCharacters) {
 // and is released once.
 TEST_F(InputContract, AHeldKeyRepeats) {
     const std::string messages = playKeys("keydown b sleep 1 keyup b", WM_KEYUP, 'B');
-    const std::string first = "keydown 0x42 0x300001\nchar 0x62 0x300001\n";
-    const std::string repeat = "keydown 0x42 0x40300001\nchar 0x62 0x40300001\n";
-    const std::string last = "keyup 0x42 0xC0300001\n";
-    ASSERT_EQ(messages.substr(0, first.size()), first);
-    ASSERT_GE(messages.size(), first.size() + repeat.size() + last.size()) << messages;
-    EXPECT_EQ(messages.substr(first.size(), repeat.size()), repeat) << messages;
-    EXPECT_EQ(messages.substr(messages.size() - last.size()), last);
+    EXPECT_TRUE(std::regex_match(messages, std::regex("keydown 0x42 0x300001\nchar 0x62 0x300001\n"
+                                                      "(keydown 0x42 0x40300001\nchar 0x62 "
+                                                      "0x40300001\n)+keyup 0x42 0xC0300001\n")))
+        << messages;
     EXPECT_TRUE(receivedOf(keyMessages).front().keyHeldNow) << "GetAsyncKeyState sees it held";
     EXPECT_EQ(GetAsyncKeyState('B'), 0);
 }
@@ -523,8 +501,8 @@ TEST_F(InputContract, AltAndF10MakeSystemKeys) {
                                                               "syskeyup 0x79 0xC0440001\n");
     received.clear();
     user::play("key alt+F4");
-    pumpUntil([&] { return receivedAny(WM_CLOSE); });
-    pumpFor(0.5);
+    pumpUntil([&] { return gets(WM_CLOSE); });
+    pumpUntil([] { return false; }, 0.5);
     EXPECT_EQ(receivedOf({WM_CLOSE}).size(), 1u);
 }
 
@@ -558,7 +536,7 @@ std::string playMouse(const std::string& actions, UINT lastMessage, std::size_t 
     received.clear();
     user::play(actions);
     pumpUntil([&] { return receivedOf({lastMessage}).size() >= count; });
-    pumpFor(0.2);
+    pumpUntil([] { return false; }, 0.2);
     return describe(receivedOf({WM_MOUSEMOVE, WM_LBUTTONDOWN, WM_LBUTTONUP, WM_RBUTTONDOWN,
                                 WM_RBUTTONUP, WM_MBUTTONDOWN, WM_MBUTTONUP, WM_MOUSEWHEEL}));
 }
@@ -613,7 +591,7 @@ TEST_F(InputContract, FocusFollowsActivation) {
 
     received.clear();
     DestroyWindow(other);
-    pumpUntil([&] { return receivedAny(WM_SETFOCUS); });
+    pumpUntil([&] { return gets(WM_SETFOCUS); });
     EXPECT_EQ(focusOf(focus(), window), "active\nsetfocus\n");
 }
 

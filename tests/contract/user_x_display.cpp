@@ -45,18 +45,6 @@ int runUser(const std::string& arguments) {
     return status;
 }
 
-// Wine starts a Unix program named by its Unix path, without a process to wait for.
-void startXdotool(const std::string& arguments) {
-    std::string commandLine = "/usr/bin/xdotool " + arguments;
-    STARTUPINFOA startup = {};
-    startup.cb = sizeof startup;
-    PROCESS_INFORMATION process;
-    ASSERT_TRUE(CreateProcessA(nullptr, &commandLine[0], nullptr, nullptr, FALSE, 0, nullptr,
-                               nullptr, &startup, &process));
-    CloseHandle(process.hThread);
-    CloseHandle(process.hProcess);
-}
-
 // The box keeps its text in a control of its own, which X does not see.
 std::string textOfNextBox() {
     char text[256] = {};
@@ -68,11 +56,6 @@ std::string textOfNextBox() {
 #else
 int runUser(const std::string& arguments) {
     return std::system(("sh " X_USER_SCRIPT " " + arguments).c_str());
-}
-
-// In the background of a shell that ends at once.
-void startXdotool(const std::string& arguments) {
-    ASSERT_EQ(std::system(("xdotool " + arguments + " &").c_str()), 0);
 }
 #endif
 
@@ -112,7 +95,7 @@ Box answer(const char* key, const std::function<void()>& showBox) {
 }
 
 void play(const std::string& actions) {
-    startXdotool(actions);
+    EXPECT_EQ(runUser("play " + actions), 0) << actions;
 }
 
 void useKeyboardLayout(const char* layout) {

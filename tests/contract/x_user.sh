@@ -3,11 +3,13 @@
 #   x_user.sh window|minimise|restore|maximise|close|outer-rect TITLE
 #   x_user.sh answer-box KEY SEEN [WINDOW_TITLE]
 #   x_user.sh layout LAYOUT
+#   x_user.sh play XDOTOOL_ARGUMENTS...
 # The first acts on the window titled TITLE once the window manager has it (window prints its id;
 # outer-rect its frame's left, top, right and bottom). answer-box waits for the next warning box
 # (a visible window not titled WINDOW_TITLE), writes its caption, its text (where the window
 # carries it in _TALVO_MESSAGE) and whether it has an owner to the file SEEN, one line each, then
-# dismisses it with KEY, or with its close button for "close". layout sets the keyboard layout.
+# dismisses it with KEY, or with its close button for "close". layout sets the keyboard layout;
+# play starts xdotool with its arguments and returns at once.
 set -u
 
 # Polls, for up to 30 s on a loaded machine: xdotool gives up with an error when a window it
@@ -53,6 +55,7 @@ text() { # PROPERTY
 
 case $1 in
   layout) exec setxkbmap "$2" ;;
+  play) shift; xdotool "$@" & exit 0 ;;
   answer-box)
     # A window that goes away while it is read (as Wine's last box may) was not the box.
     for _ in $(seq 100); do

@@ -15,33 +15,28 @@ fail() {
   kill "$program" 2>/dev/null
   exit 1
 }
-
-for _ in $(seq 100); do
-  window=$(xdotool search --onlyvisible --name "$title" 2>/dev/null | head -1)
-  [ -n "$window" ] && break
-  kill -0 "$program" 2>/dev/null || fail "the program ended before its window showed"
-  sleep 0.1
-done
-[ -n "$window" ] || fail "no window titled '$title' within ten seconds"
-echo "title: $(xdotool getwindowname "$window")"
-
-for _ in $(seq 50); do
+within() { # TENTHS_OF_A_SECOND CONDITION...
+  tenths=$1
+  shift
+  for _ in $(seq "$tenths"); do "$@" && return 0; sleep 0.1; done
+  return 1
+}
+shown() { window=$(xdotool search --onlyvisible --name "$title" 2>/dev/null | head -1) && [ -n "$window" ]; }
+drawn() {
   import -window root "$name.png"
-  brightest=$(convert "$name.png" -crop 300x240+170+140 -format '%[fx:maxima.r+maxima.g+maxima.b]' info:)
-  [ "$brightest" != 0 ] && break
-  sleep 0.1
-done
-[ "$brightest" != 0 ] || fail "the middle of the client area is black: nothing drawn"
+  [ "$(convert "$name.png" -crop 300x240+170+140 -format '%[fx:maxima.r+maxima.g+maxima.b]' info:)" != 0 ]
+}
+ended() { ! kill -0 "$program" 2>/dev/null; }
 
+within 100 shown || fail "no window titled '$title' within ten seconds"
+echo "title: $(xdotool getwindowname "$window")"
+within 50 drawn || fail "the middle of the client area is black: nothing drawn"
 # Escape, again each second should the keyboard not have reached the window yet.
 for _ in 1 2 3 4 5; do
   xdotool key Escape
-  for _ in 1 2 3 4 5 6 7 8 9 10; do
-    kill -0 "$program" 2>/dev/null || break 2
-    sleep 0.1
-  done
+  within 10 ended && break
 done
-kill -0 "$program" 2>/dev/null && fail "still running five seconds after Escape"
+ended || fail "still running five seconds after Escape"
 wait "$program"
 status=$?
 [ "$status" = 0 ] || fail "exit code $status after Escape"

@@ -10,8 +10,6 @@
 
 namespace {
 
-const int pollIntervalMilliseconds = 100;
-const int pollLimit = 100;
 const int textCapacity = 256;
 
 void printEscaped(const wchar_t* text) {
@@ -24,13 +22,10 @@ void printEscaped(const wchar_t* text) {
 }
 
 HWND waitForBox() {
-    for (int poll = 0; poll < pollLimit; ++poll) {
-        HWND box = nullptr;
-        while ((box = FindWindowExW(nullptr, box, L"#32770", nullptr)))
+    for (int poll = 0; poll < 100; ++poll, Sleep(100))
+        for (HWND box = nullptr; (box = FindWindowExW(nullptr, box, L"#32770", nullptr));)
             if (IsWindowVisible(box))
                 return box;
-        Sleep(pollIntervalMilliseconds);
-    }
     return nullptr;
 }
 
