@@ -206,57 +206,37 @@ TEST_F(MessageLoopTest, DeliversOneMessagePerPassAndRendersOnlyWhenTheQueueIsEmp
     EXPECT_EQ(fake::callsNamed({"PeekMessageA"})[0], "PeekMessageA(null, 0x0, 0x0, 0x1)");
 }
 
-TEST_F(MessageLoopTest, WindowProcedureAnswersWhatItHandlesAndPassesOnTheRest) {
-    EXPECT_EQ(windowProc(fake::window, WM_CLOSE, 0, 0), 0);
-    EXPECT_EQ(windowProc(fake::window, WM_DESTROY, 0, 0), 0);
-    EXPECT_EQ(windowProc(fake::window, WM_SIZE, 0, MAKELPARAM(800, 600)), 0);
-    EXPECT_EQ(windowProc(fake::window, keyDownMessage, 1, 2), fake::defaultWindowProcResult);
-
-    EXPECT_EQ(fake::calls, (Calls{"PostQuitMessage(0)", "PostQuitMessage(0)",
-                                  "DefWindowProcA(window, 0x100, 0x1, 2)"}));
-}
-
 // A frame ending at `clock` milliseconds, and the timing fields it leaves.
 struct Frame {
     DWORD clock;
-    float deltaTime;
-    float frameCount;
-    float fps;
-};
-
-struct Sequence {
-    const char* what;
-    std::vector<Frame> frames;
+    float deltaTime, frameCount, fps;
 };
 
 const DWORD threeDays = 3u * 24 * 3600 * 1000;
 const DWORD aDayAndMore = 100000u * 1000 + 3; // where a float of seconds has 8 ms steps
 const DWORD fiftyDays = 4290000u * 1000 + 7;  // just short of the clock's wrap
 
-const Sequence sequences[] = {
-    {"the first frame takes no time; one second is no sample yet, the crossing frame counts, "
-     "and the next interval starts there",
-     {{threeDays, 0, 1, 0},
-      {threeDays + 1000, 1, 2, 0},
-      {threeDays + 1001, 0.001f, 0, 3},
-      {threeDays + 2001, 1, 1, 3},
-      {threeDays + 2002, 0.001f, 0, 2}}},
-    {"steps are exact after a day",
-     {{aDayAndMore, 0, 1, 0}, {aDayAndMore, 0, 2, 0}, {aDayAndMore + 1, 0.001f, 3, 0}}},
-    {"and after fifty",
-     {{fiftyDays, 0, 1, 0}, {fiftyDays, 0, 2, 0}, {fiftyDays + 1, 0.001f, 3, 0}}},
-    {"time runs on across the clock's wrap",
-     {{UINT32_MAX - 4, 0, 1, 0}, {3, 0.008f, 2, 0}, {1000, 0.997f, 0, 3}, {2001, 1.001f, 0, 1}}},
+// The first frame takes no time; one second is no sample yet, the crossing frame counts, and the
+// next interval starts there. Steps are exact after a day, and after fifty. Time runs on across
+// the clock's wrap.
+const std::vector<Frame> sequences[] = {
+    {{threeDays, 0, 1, 0},
+     {threeDays + 1000, 1, 2, 0},
+     {threeDays + 1001, 0.001f, 0, 3},
+     {threeDays + 2001, 1, 1, 3},
+     {threeDays + 2002, 0.001f, 0, 2}},
+    {{aDayAndMore, 0, 1, 0}, {aDayAndMore, 0, 2, 0}, {aDayAndMore + 1, 0.001f, 3, 0}},
+    {{fiftyDays, 0, 1, 0}, {fiftyDays, 0, 2, 0}, {fiftyDays + 1, 0.001f, 3, 0}},
+    {{UINT32_MAX - 4, 0, 1, 0}, {3, 0.008f, 2, 0}, {1000, 0.997f, 0, 3}, {2001, 1.001f, 0, 1}},
 };
 
 using FrameTimingTest = SystemTest;
 
 TEST_F(FrameTimingTest, CountsTimeAndFramesByTheMillisecond) {
-    for (const Sequence& sequence : sequences) {
-        SCOPED_TRACE(sequence.what);
+    for (const std::vector<Frame>& sequence : sequences) {
         GlWindow frames;
         float firstTime = 0;
-        for (const Frame& frame : sequence.frames) {
+        for (const Frame& frame : sequence) {
             SCOPED_TRACE(frame.clock);
             fake::clockMilliseconds = frame.clock;
             frames.endFrame();
@@ -267,7 +247,7 @@ TEST_F(FrameTimingTest, CountsTimeAndFramesByTheMillisecond) {
             EXPECT_EQ(frames.lastFrameTime, frames.currentTime);
         }
         // Seconds since system start, in a float that size: within one step.
-        EXPECT_NEAR(firstTime, sequence.frames[0].clock * 0.001, 0.5);
+        EXPECT_NEAR(firstTime, sequence[0].clock * 0.001, 0.5);
         // Where the last frame took a sample, that is the time of the sample.
         EXPECT_TRUE(!frames.fps || frames.fpsTime == frames.currentTime);
     }

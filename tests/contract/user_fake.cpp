@@ -12,14 +12,11 @@ const bool atAScreen = false;
 void act(HWND, const std::string& action) {
     if (action == "close")
         return fake::post(WM_CLOSE);
-    const bool minimise = action == "minimise", maximise = action == "maximise";
-    fake::post(WM_SIZE,
-               minimise   ? SIZE_MINIMIZED
-               : maximise ? SIZE_MAXIMIZED
-                          : SIZE_RESTORED,
-               minimise   ? 0
-               : maximise ? MAKELPARAM(1920, 1161)
-                          : fake::clientSize());
+    if (action == "minimise")
+        return fake::post(WM_SIZE, SIZE_MINIMIZED, 0);
+    if (action == "maximise")
+        return fake::post(WM_SIZE, SIZE_MAXIMIZED, MAKELPARAM(1920, 1161));
+    fake::post(WM_SIZE, SIZE_RESTORED, fake::clientSize());
 }
 
 // The fake's boxes need no answer: each returns at once.

@@ -7,7 +7,7 @@
 #ifndef _WIN32
 #include "platform/x11/window.h"
 
-#include <X11/Xlib.h>
+#include <X11/Xutil.h>
 #endif
 
 #include <cstdio>
@@ -23,41 +23,24 @@ const bool atAScreen = true;
 
 namespace {
 
-#ifdef _WIN32
-// Under Wine a Unix program starts like a Windows one, from its path on drive Z:, but Windows
-// cannot wait for it to end: it leaves its exit status in a file.
+// The user's tools are shell scripts. Under Wine a Unix program starts like a Windows one, from
+// its path on drive Z:, but Windows cannot wait for it to end: it leaves its exit status in a file.
 int runUser(const std::string& arguments) {
+    const std::string command = "sh " X_USER_SCRIPT " " + arguments;
+#ifdef _WIN32
     const char statusFile[] = "user_status.txt";
     std::remove(statusFile);
-    std::string commandLine =
-        "Z:\\bin\\sh -c \"sh " X_USER_SCRIPT " " + arguments + "; echo $? >" + statusFile + "\"";
-    STARTUPINFOA startup = {};
-    startup.cb = sizeof startup;
-    PROCESS_INFORMATION process;
-    if (!CreateProcessA(nullptr, &commandLine[0], nullptr, nullptr, FALSE, 0, nullptr, nullptr,
-                        &startup, &process))
+    if (WinExec(("Z:\\bin\\sh -c \"" + command + "; echo $? >" + statusFile + "\"").c_str(),
+                SW_HIDE) <= 31) // 0 to 31 are its error codes
         return -1;
-    CloseHandle(process.hThread);
-    CloseHandle(process.hProcess);
     int status = -1;
     for (int poll = 0; poll < 3000 && !(std::ifstream(statusFile) >> status); ++poll)
         Sleep(10);
     return status;
-}
-
-// The box keeps its text in a control of its own, which X does not see.
-std::string textOfNextBox() {
-    char text[256] = {};
-    for (int poll = 0; poll < 2000 && !*text; ++poll, Sleep(5))
-        if (HWND box = FindWindowA("#32770", boxCaption))
-            GetDlgItemTextA(box, 0xFFFF, text, sizeof text);
-    return text;
-}
 #else
-int runUser(const std::string& arguments) {
-    return std::system(("sh " X_USER_SCRIPT " " + arguments).c_str());
-}
+    return std::system(command.c_str());
 #endif
+}
 
 } // namespace
 
@@ -78,7 +61,12 @@ Box answer(const char* key, const std::function<void()>& showBox) {
     Box box;
     std::thread user([&] {
 #ifdef _WIN32
-        box.text = textOfNextBox();
+        // The box keeps its text in a control of its own, which X does not see.
+        char text[256] = {};
+        for (int poll = 0; poll < 2000 && !*text; ++poll, Sleep(5))
+            if (HWND shown = FindWindowA("#32770", boxCaption))
+                GetDlgItemTextA(shown, 0xFFFF, text, sizeof text);
+        box.text = text;
 #endif
         runUser(std::string("answer-box ") + key + " " + answered + " " + windowTitle);
     });
@@ -86,9 +74,7 @@ Box answer(const char* key, const std::function<void()>& showBox) {
     user.join();
     std::string text, owners;
     std::ifstream seen(answered);
-    std::getline(seen, box.caption);
-    std::getline(seen, text);
-    std::getline(seen, owners);
+    std::getline(std::getline(std::getline(seen, box.caption), text), owners);
     box.text += text; // where X shows it
     box.owned = owners == "1";
     return box;
@@ -115,18 +101,13 @@ std::string title(HWND window) {
 // Read on a connection of the user's own, as the window manager reads it.
 std::string title(HWND window) {
     Display* display = XOpenDisplay(nullptr);
-    Atom type;
-    int format;
-    unsigned long count, after;
-    unsigned char* data = nullptr;
+    XTextProperty name = {};
     std::string text;
-    if (XGetWindowProperty(display, window->handle, XInternAtom(display, "_NET_WM_NAME", False), 0,
-                           1024, False, AnyPropertyType, &type, &format, &count, &after,
-                           &data) == Success &&
-        data)
-        text.assign(reinterpret_cast<char*>(data), count);
-    if (data)
-        XFree(data);
+    if (XGetTextProperty(display, window->handle, &name,
+                         XInternAtom(display, "_NET_WM_NAME", False))) {
+        text.assign(reinterpret_cast<char*>(name.value), name.nitems);
+        XFree(name.value);
+    }
     XCloseDisplay(display);
     return text;
 }

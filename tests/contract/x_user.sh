@@ -1,15 +1,14 @@
 #!/bin/sh
 # A user at the X display, acting through the window manager as a user would:
-#   x_user.sh window|minimise|restore|maximise|close|outer-rect TITLE
+#   x_user.sh minimise|restore|maximise|close TITLE
 #   x_user.sh answer-box KEY SEEN [WINDOW_TITLE]
 #   x_user.sh layout LAYOUT
 #   x_user.sh play XDOTOOL_ARGUMENTS...
-# The first acts on the window titled TITLE once the window manager has it (window prints its id;
-# outer-rect its frame's left, top, right and bottom). answer-box waits for the next warning box
-# (a visible window not titled WINDOW_TITLE), writes its caption, its text (where the window
-# carries it in _TALVO_MESSAGE) and whether it has an owner to the file SEEN, one line each, then
-# dismisses it with KEY, or with its close button for "close". layout sets the keyboard layout;
-# play starts xdotool with its arguments and returns at once.
+# The first acts on the window titled TITLE once the window manager has it. answer-box waits for
+# the next warning box (a visible window not titled WINDOW_TITLE), writes its caption, its text
+# (where the window carries it in _TALVO_MESSAGE) and whether it has an owner to the file SEEN,
+# one line each, then dismisses it with KEY, or with its close button for "close". layout sets
+# the keyboard layout; play starts xdotool with its arguments and returns at once.
 set -u
 
 # Polls, for up to 30 s on a loaded machine: xdotool gives up with an error when a window it
@@ -45,10 +44,6 @@ viewable() {
   xwininfo -id "$id" 2>/dev/null | grep -q IsViewable
 }
 
-framed() {
-  xprop -id "$id" -notype _NET_FRAME_EXTENTS 2>/dev/null | grep -q ' = '
-}
-
 text() { # PROPERTY
   xprop -id "$id" -notype "$1" 2>/dev/null | sed -n "s/^$1 = \"\(.*\)\"\$/\1/p"
 }
@@ -80,17 +75,8 @@ esac
 
 poll managed_window "$2" || exit 1
 case $1 in
-  window) echo "$id" ;;
   minimise) xdotool windowminimize "$id" ;;
   restore) wmctrl -i -a "$id" ;;
   maximise) wmctrl -i -r "$id" -b add,maximized_vert,maximized_horz ;;
   close) wmctrl -i -c "$id" ;;
-  outer-rect)
-    poll framed || exit 1
-    extents=$(xprop -id "$id" -notype _NET_FRAME_EXTENTS | tr -dc '0-9 ')
-    xwininfo -id "$id" | awk -v extents="$extents" '
-      BEGIN { split(extents, e, " ") } # left, right, top, bottom
-      /Absolute upper-left X/ { x = $NF } /Absolute upper-left Y/ { y = $NF }
-      /Width:/ { w = $NF } /Height:/ { h = $NF }
-      END { print x - e[1], y - e[3], x + w + e[2], y + h + e[4] }' ;;
 esac

@@ -237,10 +237,10 @@ FAKE_CALL(BOOL, wglDeleteContext, (HGLRC context), (context),
 FAKE_CALL(DWORD, timeGetTime, (), (), fake::clockMilliseconds)
 FAKE_CALL(BOOL, DestroyWindow, (HWND window), (window),
           isTheWindow(window) && (sendToWindow(WM_DESTROY), state.windowClass.clear(), true))
-// A close request the window procedure passes on closes the window.
+// A close request the window procedure passes on closes the window; what else is passed on
+// succeeds (the title is set).
 FAKE_CALL(LRESULT, DefWindowProcA, (HWND window, UINT message, WPARAM wParam, LPARAM lParam),
-          (window, message, wParam, lParam),
-          message == WM_CLOSE ? (DestroyWindow(window), 0) : fake::defaultWindowProcResult)
+          (window, message, wParam, lParam), message == WM_CLOSE ? (DestroyWindow(window), 0) : 1)
 FAKE_CALL(void, PostQuitMessage, (int exitCode), (exitCode),
           (state.quitPosted = true, state.quitCode = exitCode))
 FAKE_CALL(int, MessageBoxA, (HWND owner, LPCSTR text, LPCSTR caption, UINT type),

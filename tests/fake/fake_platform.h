@@ -31,9 +31,8 @@ extern const HCURSOR arrowCursor;
 // The window's frame, so that the client area is smaller than the outer size.
 const int frameWidth = 16;
 const int frameHeight = 39;
-// What the fake's ChoosePixelFormat answers, and DefWindowProcA returns for what it ignores.
+// What the fake's ChoosePixelFormat answers.
 const int chosenFormat = 7;
-const LRESULT defaultWindowProcResult = 77;
 
 // Every call in order, as "Name(arg, ...)": handles by the names above, texts quoted, unsigned
 // numbers (styles, flags, messages) in hexadecimal, class records and pixel-format requests by

@@ -12,22 +12,17 @@ void failingRequest() {
 
 TEST(ErrorTrap, AnInnerTrapNeitherTakesNorHidesTheErrorsOfTheOuterOne) {
     ASSERT_NE(x11::display(), nullptr);
+    x11::ErrorTrap outer("outer");
     {
-        x11::ErrorTrap outer("outer");
-        failingRequest();
         x11::ErrorTrap inner("inner");
-        EXPECT_FALSE(inner.failed()) << "the request came before the inner trap";
-        EXPECT_TRUE(outer.failed());
+        failingRequest();
+        EXPECT_TRUE(inner.failed());
     }
-    {
-        x11::ErrorTrap outer("outer");
-        {
-            x11::ErrorTrap inner("inner");
-            failingRequest();
-            EXPECT_TRUE(inner.failed());
-        }
-        EXPECT_TRUE(outer.failed()) << "the request came in the outer trap's time too";
-    }
+    EXPECT_TRUE(outer.failed()) << "the request came in the outer trap's time too";
+    failingRequest();
+    x11::ErrorTrap later("later");
+    EXPECT_FALSE(later.failed()) << "the request came before this inner trap";
+    EXPECT_TRUE(outer.failed()) << "an inner trap leaves the outer one's errors alone";
 }
 
 } // namespace

@@ -4,17 +4,22 @@
 
 namespace {
 
-PIXELFORMATDESCRIPTOR request16() {
+PIXELFORMATDESCRIPTOR asking(BYTE colorBits, BYTE alphaBits, BYTE depthBits, BYTE stencilBits,
+                             BYTE accumBits = 0, BYTE auxBuffers = 0) {
     PIXELFORMATDESCRIPTOR request = {};
-    request.cColorBits = 16;
-    request.cDepthBits = 16;
+    request.cColorBits = colorBits;
+    request.cAlphaBits = alphaBits;
+    request.cDepthBits = depthBits;
+    request.cStencilBits = stencilBits;
+    request.cAccumBits = accumBits;
+    request.cAuxBuffers = auxBuffers;
     return request;
 }
 
 x11::MatchDistance distanceOf(int colorBits, int alphaBits, int depthBits, int stencilBits,
                               bool caveat = false) {
     return x11::matchDistance({colorBits, alphaBits, depthBits, stencilBits, 0, 0, caveat},
-                              request16());
+                              asking(16, 0, 16, 0));
 }
 
 TEST(PixelFormatMatch, EnoughBitsFirstThenNoUnaskedBuffersThenFewestExtraBits) {
@@ -29,15 +34,8 @@ TEST(PixelFormatMatch, EnoughBitsFirstThenNoUnaskedBuffersThenFewestExtraBits) {
 // ChoosePixelFormat stops reading a configuration once this make-up, filled in so far, is no
 // closer than the best: a field that did not start at the asked value would rule out the winner.
 TEST(PixelFormatMatch, WhatIsAskedForIsAtDistanceZero) {
-    PIXELFORMATDESCRIPTOR request = {};
-    request.cColorBits = 24;
-    request.cAlphaBits = 8;
-    request.cDepthBits = 24;
-    request.cStencilBits = 8;
-    request.cAccumBits = 64;
-    request.cAuxBuffers = 2;
-    const x11::MatchDistance zero = {};
-    EXPECT_FALSE(zero < x11::matchDistance(x11::makeUpAskedFor(request), request));
+    const PIXELFORMATDESCRIPTOR request = asking(24, 8, 24, 8, 64, 2);
+    EXPECT_FALSE(x11::MatchDistance{} < x11::matchDistance(x11::makeUpAskedFor(request), request));
 }
 
 } // namespace
