@@ -2,7 +2,7 @@
 # A program of one's own, from an empty directory, against an installed copy: the project's build
 # is installed into an empty prefix; the README's CMakeLists.txt and main.cpp (the indented blocks
 # under "`CMakeLists.txt`:" and "`main.cpp`:" of "Drawing a scene") are written into an empty
-# folder, configured there with find_package(talvo), built, and run (draws_and_quits.sh).
+# folder, configured there with find_package(talvo), built, and run (program_test.sh's draws).
 #   outside_project.sh BUILD_DIR WORK_DIR
 set -eu
 here=$(cd "$(dirname "$0")" && pwd)
@@ -28,4 +28,4 @@ from_readme main.cpp >"$work/project/main.cpp"
 cmake -S "$work/project" -B "$work/project/build" -DCMAKE_PREFIX_PATH="$work/prefix" >/dev/null
 cmake --build "$work/project/build" >/dev/null
 cd "$work"
-exec "$here/draws_and_quits.sh" triangle '^Triangle$' "$work/project/build/triangle"
+exec "$here/../program/program_test.sh" "$work/project/build/triangle" 'draws ^Triangle$'
