@@ -39,8 +39,16 @@ BoxFont::BoxFont(Display* display, int screen) : display(display), screen(screen
     if (!display)
         return;
     xft = xftLibrary();
-    if (xft)
+    if (xft) {
+        // Closing the connection, Xft frees its glyphs through the render library. Met after Xft,
+        // the render library forgets the connection first and then meets it again, for good:
+        // the next connection at the same address would get its freed extension codes. Met
+        // first, it forgets the connection last.
+        int eventBase = 0;
+        int errorBase = 0;
+        xft->renderQueryExtension(display, &eventBase, &errorBase);
         xftFont = xft->fontOpenName(display, screen, xftPattern);
+    }
     for (const char* name : coreFontNames) {
         if (xftFont || coreFont)
             return;

@@ -14,7 +14,7 @@ template <typename Function> bool find(void* handle, const char* name, Function*
     return function != nullptr;
 }
 
-// The handles stay open: Xft hooks itself into every connection it draws on, and fontconfig and
+// The render library comes with Xft. The handles stay open: Xft hooks itself into every connection it draws on, and fontconfig and
 // FreeType keep state of their own between boxes.
 bool load() {
     void* xft = dlopen("libXft.so.2", RTLD_NOW | RTLD_LOCAL);
@@ -25,7 +25,8 @@ bool load() {
            find(xft, "XftDrawCreate", library.drawCreate) &&
            find(xft, "XftDrawDestroy", library.drawDestroy) &&
            find(xft, "XftDrawString16", library.drawString16) &&
-           find(fontconfig, "FcFini", library.fcFini);
+           find(fontconfig, "FcFini", library.fcFini) &&
+           find(xft, "XRenderQueryExtension", library.renderQueryExtension);
 }
 
 } // namespace

@@ -17,6 +17,7 @@ struct XftLibrary {
     decltype(&XftDrawDestroy) drawDestroy;
     decltype(&XftDrawString16) drawString16;
     decltype(&FcFini) fcFini;
+    decltype(&XRenderQueryExtension) renderQueryExtension;
 };
 
 // Loaded on the first call and kept; null when the libraries or one of the functions cannot be
