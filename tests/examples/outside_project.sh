@@ -22,8 +22,6 @@ from_readme() { # FILE
 }
 from_readme CMakeLists.txt >"$work/project/CMakeLists.txt"
 from_readme main.cpp >"$work/project/main.cpp"
-[ -s "$work/project/CMakeLists.txt" ] && [ -s "$work/project/main.cpp" ] ||
-  { echo "FAIL: the README shows no CMakeLists.txt and main.cpp" >&2; exit 1; }
 
 cmake -S "$work/project" -B "$work/project/build" -DCMAKE_PREFIX_PATH="$work/prefix" >/dev/null
 cmake --build "$work/project/build" >/dev/null
