@@ -14,8 +14,8 @@ template <typename Function> bool find(void* handle, const char* name, Function*
     return function != nullptr;
 }
 
-// The render library comes with Xft. The handles stay open: Xft hooks itself into every connection it draws on, and fontconfig and
-// FreeType keep state of their own between boxes.
+// The render library comes with Xft. The handles stay open: Xft hooks itself into every connection
+// it draws on, and fontconfig and FreeType keep state of their own between boxes.
 bool load() {
     void* xft = dlopen("libXft.so.2", RTLD_NOW | RTLD_LOCAL);
     void* fontconfig = dlopen("libfontconfig.so.1", RTLD_NOW | RTLD_LOCAL);
