@@ -7,7 +7,7 @@
 // - when another client has just made the window larger than the renderer takes, before the
 //   layer has read the news and moved the drawing to the window's stand-in: a frame of 32767 ×
 //   32767 takes gigabytes and seconds too. Such a window reads 0 × 0 as well; its frames are
-//   not presented.
+//   not presented. (What the renderer takes is known once a context has been made current.)
 #include "platform/x11/render_target.h"
 #include "platform/x11/window.h"
 
