@@ -5,7 +5,7 @@
 #include <gtest/gtest.h>
 
 #ifndef _WIN32
-#include "platform/x11/window.h"
+#include "window/x_window.h"
 
 #include <X11/Xutil.h>
 #endif
@@ -103,7 +103,7 @@ std::string title(HWND window) {
     Display* display = XOpenDisplay(nullptr);
     XTextProperty name = {};
     std::string text;
-    if (XGetTextProperty(display, window->handle, &name,
+    if (XGetTextProperty(display, x11::xWindowOf(window)->handle, &name,
                          XInternAtom(display, "_NET_WM_NAME", False))) {
         text.assign(reinterpret_cast<char*>(name.value), name.nitems);
         XFree(name.value);

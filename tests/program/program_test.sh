@@ -20,7 +20,9 @@ pid="" helpers=""
 trap 'kill -9 $pid $helpers 2>/dev/null; rm -rf "$workdir"' EXIT
 memcheck="valgrind --error-exitcode=99 --leak-check=full --errors-for-leak-kinds=definite,indirect
   --suppressions=$here/memcheck.supp --num-callers=30 --log-file=$workdir/memcheck"
-launcher="env LD_PRELOAD=${FRAME_CHECK:-} FRAME_CHECK_REPORT=$workdir/frames"
+# As from a terminal: SIGINT handled by default, not ignored as the shell ignores it for a command
+# it starts in the background.
+launcher="env --default-signal=INT LD_PRELOAD=${FRAME_CHECK:-} FRAME_CHECK_REPORT=$workdir/frames"
 case $program in *.exe) launcher=${WINE:-wine} ;; esac
 
 fail() {

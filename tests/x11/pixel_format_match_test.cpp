@@ -1,6 +1,6 @@
 #include <gtest/gtest.h>
 
-#include "platform/x11/pixel_format_match.h"
+#include "gl/pixel_format_match.h"
 
 namespace {
 

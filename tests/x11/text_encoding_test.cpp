@@ -1,6 +1,6 @@
 #include <gtest/gtest.h>
 
-#include "platform/x11/text_encoding.h"
+#include "core/text_encoding.h"
 
 namespace {
 

@@ -1,0 +1,7 @@
+#include "core/core_state.h"
+
+namespace x11 {
+
+CoreState core;
+
+} // namespace x11

@@ -1,0 +1,35 @@
+// The thread's queue of posted messages and its quit request. It keeps and hands out messages and
+// knows nothing of where they come from. A key-down carries in its entry the characters it types,
+// which TranslateMessage posts once the key-down has been taken.
+#ifndef TALVO_PLATFORM_X11_CORE_MESSAGE_QUEUE_H
+#define TALVO_PLATFORM_X11_CORE_MESSAGE_QUEUE_H
+
+#include "platform/platform.h"
+
+#include <string>
+
+namespace x11 {
+
+// What PeekMessageA asks for: the messages of one window (null for any), in a range of message
+// numbers (0 to 0 for any), taken off the queue or left there (PM_REMOVE or not).
+struct MessageFilter {
+    HWND window;
+    UINT first;
+    UINT last;
+    UINT removeMessage;
+};
+
+// Posts behind everything queued; a key-down with the characters (Windows-1254) it types.
+void postMessage(HWND window, UINT message, WPARAM wParam, LPARAM lParam,
+                 const std::string& characters = {});
+// The oldest posted message the filter lets through; false when there is none.
+bool takePostedMessage(const MessageFilter& filter, MSG* message);
+// WM_QUIT once PostQuitMessage has asked for it, whatever the window filter; false otherwise. It
+// comes only once nothing else is waiting, so it is asked for after everything else.
+bool takeQuitMessage(const MessageFilter& filter, MSG* message);
+// Drops what is still queued for a window that is going away.
+void discardMessagesFor(HWND window);
+
+} // namespace x11
+
+#endif

@@ -1,0 +1,7 @@
+#include "gl/gl_state.h"
+
+namespace x11 {
+
+GlState gl;
+
+} // namespace x11

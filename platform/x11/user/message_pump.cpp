@@ -1,0 +1,107 @@
+// The message pump. Posted messages come first; X events are read only when none is waiting, and
+// only those already there when the poll began, each routed to the part it concerns and
+// translated into at most a few messages: a poll never waits, and however fast other clients make
+// events, it ends, so that the frames and the quit request still get their turn.
+#include "core/key_state.h"
+#include "core/message_queue.h"
+#include "core/window_procedure.h"
+#include "core/window_record.h"
+#include "gl/drawable_size.h"
+#include "gl/gl_surface.h"
+#include "input/focus.h"
+#include "input/keyboard.h"
+#include "input/pointer.h"
+#include "process/signals.h"
+#include "window/window_events.h"
+#include "window/x_window.h"
+#include "xlib/connection.h"
+
+namespace x11 {
+namespace {
+
+// The session asked the program to end: every window is asked to close, as by its close box, and
+// a thread with no window to quit.
+void askToClose() {
+    const std::vector<HWND> windows = liveWindows();
+    if (windows.empty())
+        PostQuitMessage(0);
+    for (HWND window : windows)
+        postMessage(window, WM_CLOSE, 0, 0);
+}
+
+// Another client destroyed the window: its GL drawable went with it, its procedure hears of it as
+// of any destruction, and nothing queued for it is delivered any more.
+void destroyedElsewhere(HWND window) {
+    xWindowOf(window)->gone = true;
+    surfaceGone(window);
+    discardMessagesFor(window);
+    sendMessage(window, WM_DESTROY, 0, 0);
+}
+
+void routeEvent(const XEvent& event) {
+    if (event.type == MappingNotify) {
+        keyboardMappingChanged(event.xmapping);
+        return;
+    }
+    HWND window = windowOfXWindow(event.xany.window);
+    if (!window)
+        return;
+    switch (event.type) {
+    case ConfigureNotify:
+        translateWindowEvent(window, event);
+        fitDrawable(window);
+        break;
+    case DestroyNotify:
+        destroyedElsewhere(window);
+        break;
+    case KeyPress:
+    case KeyRelease: {
+        XKeyEvent key = event.xkey;
+        translateKeyEvent(window, key);
+        break;
+    }
+    case MotionNotify:
+    case ButtonPress:
+    case ButtonRelease:
+        translatePointerEvent(window, event);
+        break;
+    case FocusIn:
+    case FocusOut:
+        translateFocusEvent(window, event.xfocus);
+        break;
+    default:
+        translateWindowEvent(window, event);
+        break;
+    }
+}
+
+bool takeMessage(const MessageFilter& filter, MSG* message) {
+    if (takePostedMessage(filter, message))
+        return true;
+    if (Display* connection = display()) {
+        for (int pending = XEventsQueued(connection, QueuedAfterFlush); pending > 0; --pending) {
+            XEvent event;
+            XNextEvent(connection, &event);
+            routeEvent(event);
+            if (takePostedMessage(filter, message))
+                return true;
+        }
+    }
+    return takeQuitMessage(filter, message);
+}
+
+} // namespace
+} // namespace x11
+
+// The key state follows the messages taken off the queue.
+BOOL WINAPI PeekMessageA(LPMSG message, HWND window, UINT filterMin, UINT filterMax,
+                         UINT removeMessage) {
+    if (x11::takeCloseRequest())
+        x11::askToClose();
+    const x11::MessageFilter filter = {window, filterMin, filterMax, removeMessage};
+    if (!x11::takeMessage(filter, message))
+        return FALSE;
+    if (removeMessage & PM_REMOVE)
+        x11::messageTaken(*message);
+    return TRUE;
+}
