@@ -21,9 +21,9 @@ void endCrashAfterConnectionLoss(int signal) {
     raise(signal); // the default action, as the handler was reset on the way in
 }
 
-const bool crashesWatched = (x11::handleSignals({SIGSEGV, SIGBUS, SIGABRT},
-                                                endCrashAfterConnectionLoss,
-                                                SA_RESETHAND | SA_NODEFER),
-                             true);
+const bool crashesWatched =
+    (x11::handleSignals({SIGSEGV, SIGBUS, SIGABRT}, endCrashAfterConnectionLoss,
+                        SA_RESETHAND | SA_NODEFER),
+     true);
 
 } // namespace

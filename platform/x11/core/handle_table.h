@@ -48,8 +48,8 @@ template <typename Handle, typename Record> class HandleTable {
         Record* record = find(handle);
         if (!record)
             return false;
-        const std::size_t index = (reinterpret_cast<std::uintptr_t>(handle) & 0xFFFF) -
-                                  firstIndexValue;
+        const std::size_t index =
+            (reinterpret_cast<std::uintptr_t>(handle) & 0xFFFF) - firstIndexValue;
         slots[index].live = false;
         slots[index].record = {};
         freeSlots.push_back(index);

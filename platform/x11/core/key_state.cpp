@@ -35,7 +35,8 @@ void keyMessageTaken(const MSG& message, bool down) {
     for (const Sides& sides : sidedKeys)
         if (sides.shared == virtualKey) {
             setKey(sidedVirtualKey(virtualKey, flags & 0xFF, flags & KF_EXTENDED), down);
-            setKey(virtualKey, (core.keyStates[sides.left] | core.keyStates[sides.right]) & downBit);
+            setKey(virtualKey,
+                   (core.keyStates[sides.left] | core.keyStates[sides.right]) & downBit);
             return;
         }
     setKey(virtualKey, down);

@@ -14,7 +14,7 @@ LRESULT sendMessage(HWND window, UINT message, WPARAM wParam, LPARAM lParam) {
 
 // A message for no window, or for one destroyed since it was taken from the queue, goes nowhere.
 LRESULT WINAPI DispatchMessageA(const MSG* message) {
-    return message ? x11::sendMessage(message->hwnd, message->message, message->wParam,
-                                      message->lParam)
-                   : 0;
+    return message
+               ? x11::sendMessage(message->hwnd, message->message, message->wParam, message->lParam)
+               : 0;
 }

@@ -1,5 +1,5 @@
-// What Win32 keeps of a window whatever draws it, and the handles windows are known by. The window's
-// X side belongs to window/, its GL side to gl/.
+// What Win32 keeps of a window whatever draws it, and the handles windows are known by. The
+// window's X side belongs to window/, its GL side to gl/.
 #ifndef TALVO_PLATFORM_X11_CORE_WINDOW_RECORD_H
 #define TALVO_PLATFORM_X11_CORE_WINDOW_RECORD_H
 

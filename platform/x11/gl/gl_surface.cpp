@@ -20,8 +20,8 @@ Window createDrawable(Window parent, const XVisualInfo& visual, Colormap colorma
     attributes.border_pixel = 0;
     attributes.colormap = colormap;
     return XCreateWindow(display(), parent, 0, 0, static_cast<unsigned>(width),
-                         static_cast<unsigned>(height), 0, visual.depth, InputOutput,
-                         visual.visual, CWBackPixmap | CWBorderPixel | CWColormap, &attributes);
+                         static_cast<unsigned>(height), 0, visual.depth, InputOutput, visual.visual,
+                         CWBackPixmap | CWBorderPixel | CWColormap, &attributes);
 }
 
 } // namespace
@@ -46,8 +46,8 @@ bool createSurface(HWND window, int pixelFormat, GLXFBConfig config) {
     const DrawableSize size = drawableSizeFor(record.clientWidth, record.clientHeight);
     ErrorTrap trap("SetPixelFormat");
     const Colormap colormap = XCreateColormap(display(), rootWindow(), visual->visual, AllocNone);
-    const Window drawable = createDrawable(xWindowOf(window)->handle, *visual, colormap,
-                                           size.width, size.height);
+    const Window drawable =
+        createDrawable(xWindowOf(window)->handle, *visual, colormap, size.width, size.height);
     XMapWindow(display(), drawable);
     XFree(visual);
     if (trap.failed()) {
@@ -56,7 +56,7 @@ bool createSurface(HWND window, int pixelFormat, GLXFBConfig config) {
         return false;
     }
     const int swapInterval = 1; // synchronised to the display, as a GL context starts
-    gl.surfaces[window] = {pixelFormat, config,     drawable,    colormap,
+    gl.surfaces[window] = {pixelFormat, config,      drawable,    colormap,
                            size.width,  size.height, swapInterval};
     return true;
 }

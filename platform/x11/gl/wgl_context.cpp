@@ -35,9 +35,9 @@ Window standInOf(ContextRecord& record) {
     XSetWindowAttributes attributes = {};
     attributes.colormap = record.standInColormap =
         XCreateColormap(display(), rootWindow(), visual->visual, AllocNone);
-    record.standIn = XCreateWindow(display(), rootWindow(), 0, 0, 1, 1, 0, visual->depth,
-                                   InputOutput, visual->visual, CWBorderPixel | CWColormap,
-                                   &attributes);
+    record.standIn =
+        XCreateWindow(display(), rootWindow(), 0, 0, 1, 1, 0, visual->depth, InputOutput,
+                      visual->visual, CWBorderPixel | CWColormap, &attributes);
     XFree(visual);
     return record.standIn;
 }

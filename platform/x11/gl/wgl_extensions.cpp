@@ -23,8 +23,7 @@ bool glxOffers(const char* extension) {
 
 // The surface the current context draws to, if it is a window's.
 GlSurface* currentSurface() {
-    return glXGetCurrentContext() ? surfaceOf(windowOfDrawable(glXGetCurrentDrawable()))
-                                  : nullptr;
+    return glXGetCurrentContext() ? surfaceOf(windowOfDrawable(glXGetCurrentDrawable())) : nullptr;
 }
 
 // GLX_EXT_swap_control sets the interval of a window, GLX_MESA_swap_control of the current

@@ -38,8 +38,8 @@ void setInitialState(Window window, ShowState state) {
     XSetWMHints(connection, window, &hints);
     if (state == ShowState::maximised) {
         const Atom maximised[] = {atoms().netWmStateMaximizedVert, atoms().netWmStateMaximizedHorz};
-        XChangeProperty(connection, window, atoms().netWmState, XA_ATOM, 32,
-                        PropModeReplace, reinterpret_cast<const unsigned char*>(maximised), 2);
+        XChangeProperty(connection, window, atoms().netWmState, XA_ATOM, 32, PropModeReplace,
+                        reinterpret_cast<const unsigned char*>(maximised), 2);
     }
 }
 

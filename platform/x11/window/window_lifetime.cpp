@@ -24,9 +24,8 @@ Window createTopLevel(const WindowRecord& window) {
                             PointerMotionMask;
     return XCreateWindow(display(), rootWindow(), window.x, window.y,
                          static_cast<unsigned>(window.clientWidth),
-                         static_cast<unsigned>(window.clientHeight), 0, CopyFromParent,
-                         InputOutput, CopyFromParent, CWBackPixmap | CWBorderPixel | CWEventMask,
-                         &attributes);
+                         static_cast<unsigned>(window.clientHeight), 0, CopyFromParent, InputOutput,
+                         CopyFromParent, CWBackPixmap | CWBorderPixel | CWEventMask, &attributes);
 }
 
 // Everything the window manager reads before it manages the window.
@@ -93,8 +92,7 @@ HWND WINAPI CreateWindowExA(DWORD, LPCSTR className, LPCSTR windowName, DWORD st
     if (!x11::display() || !windowClass)
         return nullptr;
 
-    x11::WindowRecord record =
-        x11::newRecord(windowClass, windowName, style, x, y, width, height);
+    x11::WindowRecord record = x11::newRecord(windowClass, windowName, style, x, y, width, height);
     const Window handle = x11::createXWindow(record);
     if (!handle)
         return nullptr;
