@@ -9,6 +9,7 @@
 
 #include <algorithm>
 #include <chrono>
+#include <cstdint>
 #include <cstdio>
 #include <functional>
 #include <iterator>
@@ -16,6 +17,7 @@
 #include <regex>
 #include <string>
 #include <thread>
+#include <type_traits>
 #include <vector>
 
 namespace {
@@ -109,8 +111,12 @@ bool gets(UINT message, std::optional<WPARAM> wParam = {}) {
                        [&](const Received& each) { return !wParam || each.wParam == *wParam; });
 }
 
-// One line per message: name, wParam and lParam in hexadecimal, for readable comparisons.
-std::string describe(UINT message, WPARAM wParam, LPARAM lParam) {
+// One line per message: name, wParam and lParam in hexadecimal, for readable comparisons. Each
+// parameter is widened through the unsigned type of its own width: on 32-bit Windows LPARAM is a
+// signed 32-bit value, and a key-up's bit 31 would otherwise spread (0xFFFFFFFFC0010001). The
+// types are the template's so that a 64-bit build can check the 32-bit ones too.
+template <typename WParam, typename LParam>
+std::string describe(UINT message, WParam wParam, LParam lParam) {
     const char* const keys[] = {"keydown",    "keyup",    "char",   "",
                                 "syskeydown", "syskeyup", "syschar"};
     const char* const mouse[] = {
@@ -121,8 +127,10 @@ std::string describe(UINT message, WPARAM wParam, LPARAM lParam) {
                            ? mouse[message - WM_MOUSEMOVE]
                            : "other";
     char line[96];
-    std::snprintf(line, sizeof line, "%s 0x%llX 0x%llX\n", name,
-                  static_cast<unsigned long long>(wParam), static_cast<unsigned long long>(lParam));
+    std::snprintf(
+        line, sizeof line, "%s 0x%llX 0x%llX\n", name,
+        static_cast<unsigned long long>(static_cast<std::make_unsigned_t<WParam>>(wParam)),
+        static_cast<unsigned long long>(static_cast<std::make_unsigned_t<LParam>>(lParam)));
     return line;
 }
 
@@ -131,6 +139,13 @@ std::string describe(const std::vector<Received>& messages) {
     for (const Received& each : messages)
         lines += describe(each.message, each.wParam, each.lParam);
     return lines;
+}
+
+// Parameters of 32-bit Windows' types, a key-up's lParam with bit 31 set among them, read as
+// they are there, whichever build describes them.
+TEST(MessageDescription, ShowsEachParameterAtItsOwnWidth) {
+    EXPECT_EQ(describe(WM_KEYUP, std::uint32_t{0x1B}, static_cast<std::int32_t>(0xC0010001)),
+              "keyup 0x1B 0xC0010001\n");
 }
 
 bool lastSizeIs(WPARAM kind, LPARAM size) {
