@@ -2,6 +2,7 @@
 // monotonic clock, which counts from system start.
 #include "platform/platform.h"
 
+#include <cstdint>
 #include <time.h>
 
 namespace {

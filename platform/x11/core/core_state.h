@@ -1,5 +1,5 @@
 // Everything the Win32 rules keep, in one place: the windows and device contexts with their
-// handles, the registered classes, the thread's message queue and its key state.
+// handles, the registered classes, the thread's message queue, its key state and its last error.
 #ifndef TALVO_PLATFORM_X11_CORE_CORE_STATE_H
 #define TALVO_PLATFORM_X11_CORE_CORE_STATE_H
 
@@ -37,6 +37,7 @@ struct CoreState {
     bool quitPosted = false;
     int quitExitCode = 0;
     BYTE keyStates[256] = {}; // by virtual key, as GetKeyState reads them
+    DWORD lastError = 0;
 };
 
 extern CoreState core;

@@ -1,0 +1,81 @@
+/* The Win32 base types on Linux: integers of Win32's sizes, handles, points and rectangles, and
+ * the macros that pack and unpack them. Part of the <windows.h> of programs built on the Linux
+ * layer; C99 and C++ alike. */
+#ifndef TALVO_WIN32_WINDEF_H
+#define TALVO_WIN32_WINDEF_H
+
+#include <stddef.h> /* NULL, as Windows' headers bring it */
+#include <stdint.h>
+
+#define WINAPI
+#define CALLBACK
+#ifndef APIENTRY
+#define APIENTRY WINAPI
+#endif
+
+/* LONG and DWORD are 32 bits, as on Windows, whatever the width of C's long. */
+typedef int BOOL;
+typedef unsigned char BYTE;
+typedef short SHORT;
+typedef uint16_t WORD;
+typedef uint32_t DWORD;
+typedef int INT;
+typedef unsigned int UINT;
+typedef int32_t LONG;
+typedef uint32_t ULONG;
+typedef int64_t LONGLONG;
+typedef uint64_t ULONGLONG;
+typedef intptr_t INT_PTR;
+typedef uintptr_t UINT_PTR;
+typedef intptr_t LONG_PTR;
+typedef uintptr_t ULONG_PTR;
+typedef uintptr_t DWORD_PTR;
+typedef WORD ATOM;
+typedef UINT_PTR WPARAM;
+typedef LONG_PTR LPARAM;
+typedef LONG_PTR LRESULT;
+typedef char CHAR;
+typedef char* LPSTR;
+typedef const char* LPCSTR;
+typedef void* LPVOID;
+typedef const void* LPCVOID;
+typedef BOOL* LPBOOL;
+typedef DWORD* LPDWORD;
+
+#define TRUE 1
+#define FALSE 0
+
+/* Handles point to incomplete types: each provider defines what a handle stands for, and nothing
+ * else can look inside. */
+#define DECLARE_HANDLE(name) typedef struct name##__* name
+typedef void* HANDLE;
+DECLARE_HANDLE(HINSTANCE);
+typedef HINSTANCE HMODULE;
+DECLARE_HANDLE(HWND);
+DECLARE_HANDLE(HDC);
+DECLARE_HANDLE(HGLRC);
+DECLARE_HANDLE(HICON);
+typedef HICON HCURSOR;
+DECLARE_HANDLE(HBRUSH);
+DECLARE_HANDLE(HMENU);
+
+typedef INT_PTR(WINAPI* PROC)(void);
+
+typedef struct tagPOINT {
+    LONG x;
+    LONG y;
+} POINT, *PPOINT, *LPPOINT;
+
+typedef struct tagRECT {
+    LONG left;
+    LONG top;
+    LONG right;
+    LONG bottom;
+} RECT, *PRECT, *LPRECT;
+typedef const RECT* LPCRECT;
+
+#define LOWORD(l) ((WORD)(((DWORD_PTR)(l)) & 0xffff))
+#define HIWORD(l) ((WORD)((((DWORD_PTR)(l)) >> 16) & 0xffff))
+#define MAKELONG(l, h) ((LONG)(((WORD)(l)) | (((DWORD)((WORD)(h))) << 16)))
+
+#endif

@@ -1,0 +1,11 @@
+/* The message crackers of <windowsx.h> that the Linux layer's programs use: a mouse message's
+ * position. C99 and C++ alike. */
+#ifndef TALVO_WIN32_WINDOWSX_H
+#define TALVO_WIN32_WINDOWSX_H
+
+#include "windef.h"
+
+#define GET_X_LPARAM(lp) ((int)(short)LOWORD(lp))
+#define GET_Y_LPARAM(lp) ((int)(short)HIWORD(lp))
+
+#endif

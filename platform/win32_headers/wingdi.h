@@ -1,0 +1,64 @@
+/* The gdi32 and opengl32 (WGL) calls of the Linux layer: pixel formats, the buffer swap and GL
+ * rendering contexts. Part of the <windows.h> of programs built on the Linux layer; C99 and C++
+ * alike. */
+#ifndef TALVO_WIN32_WINGDI_H
+#define TALVO_WIN32_WINGDI_H
+
+#include "windef.h"
+
+#ifdef __cplusplus
+extern "C" {
+#endif
+
+typedef struct tagPIXELFORMATDESCRIPTOR {
+    WORD nSize;
+    WORD nVersion;
+    DWORD dwFlags;
+    BYTE iPixelType;
+    BYTE cColorBits;
+    BYTE cRedBits;
+    BYTE cRedShift;
+    BYTE cGreenBits;
+    BYTE cGreenShift;
+    BYTE cBlueBits;
+    BYTE cBlueShift;
+    BYTE cAlphaBits;
+    BYTE cAlphaShift;
+    BYTE cAccumBits;
+    BYTE cAccumRedBits;
+    BYTE cAccumGreenBits;
+    BYTE cAccumBlueBits;
+    BYTE cAccumAlphaBits;
+    BYTE cDepthBits;
+    BYTE cStencilBits;
+    BYTE cAuxBuffers;
+    BYTE iLayerType;
+    BYTE bReserved;
+    DWORD dwLayerMask;
+    DWORD dwVisibleMask;
+    DWORD dwDamageMask;
+} PIXELFORMATDESCRIPTOR, *PPIXELFORMATDESCRIPTOR, *LPPIXELFORMATDESCRIPTOR;
+
+#define PFD_DOUBLEBUFFER 0x00000001
+#define PFD_DRAW_TO_WINDOW 0x00000004
+#define PFD_SUPPORT_OPENGL 0x00000020
+#define PFD_TYPE_RGBA 0
+#define PFD_MAIN_PLANE 0
+
+/* Graphics device interface (gdi32). */
+int WINAPI ChoosePixelFormat(HDC deviceContext, const PIXELFORMATDESCRIPTOR* request);
+BOOL WINAPI SetPixelFormat(HDC deviceContext, int format, const PIXELFORMATDESCRIPTOR* request);
+BOOL WINAPI SwapBuffers(HDC deviceContext);
+
+/* GL binding to windows (opengl32). */
+HGLRC WINAPI wglCreateContext(HDC deviceContext);
+BOOL WINAPI wglMakeCurrent(HDC deviceContext, HGLRC renderContext);
+BOOL WINAPI wglDeleteContext(HGLRC renderContext);
+/* GL functions past 1.1 and WGL extensions, for the current context; null without one. */
+PROC WINAPI wglGetProcAddress(LPCSTR name);
+
+#ifdef __cplusplus
+}
+#endif
+
+#endif
