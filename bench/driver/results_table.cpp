@@ -20,7 +20,7 @@ const Metric metrics[] = {
     {"CPU us/frame", &RunSample::cpuMicrosPerFrame, "%.0f"},
 };
 
-const int nameWidth = 10;
+const int nameWidth = 12; // "talvo before"
 const int clientWidth = 11;
 const int bitsWidth = 10;
 const int columnWidth = 20;
