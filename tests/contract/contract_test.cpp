@@ -3,153 +3,22 @@
 // under Wine, and what scene code relies on beyond them: keys, the mouse, focus, the title, the
 // client rectangle, the performance counter, GL functions past 1.1. Each provider brings its own
 // user (user.h) for what only a user can do.
-#include "tests/contract/user.h"
+#include "tests/contract/contract.h"
 
-#include <gtest/gtest.h>
-
-#include <algorithm>
 #include <chrono>
 #include <cstdint>
-#include <cstdio>
-#include <functional>
-#include <iterator>
-#include <optional>
 #include <regex>
-#include <string>
 #include <thread>
-#include <type_traits>
-#include <vector>
 
 namespace {
 
-struct Received {
-    HWND window;
-    UINT message;
-    WPARAM wParam;
-    LPARAM lParam;
-    // For keys and the mouse, while the procedure had the message: GetKeyState of Shift and of
-    // the message's key, GetAsyncKeyState of that key, and Caps Lock's toggle in GetKeyState.
-    bool shiftHeld, keyHeld, keyHeldNow, capsLocked;
-    std::string text; // what WM_SETTEXT carried
-};
-std::vector<Received> received;
-MSG lastSize;               // the last WM_SIZE received
-bool refuseSetText = false; // answer WM_SETTEXT 0 instead of passing it on
-
-bool isInput(UINT message) {
-    return (message >= WM_KEYDOWN && message <= WM_SYSCHAR) ||
-           (message >= WM_MOUSEMOVE && message <= WM_MOUSEWHEEL);
-}
-
-// Closing is the window procedure's decision: this one leaves the window open.
-LRESULT CALLBACK recordingProcedure(HWND window, UINT message, WPARAM wParam, LPARAM lParam) {
-    const int key = static_cast<int>(wParam);
-    received.push_back(
-        {window, message, wParam, lParam, isInput(message) && GetKeyState(VK_SHIFT) < 0,
-         isInput(message) && GetKeyState(key) < 0, isInput(message) && GetAsyncKeyState(key) < 0,
-         isInput(message) && GetKeyState(VK_CAPITAL) & 1,
-         message == WM_SETTEXT ? reinterpret_cast<const char*>(lParam) : ""});
-    if (message == WM_SIZE)
-        lastSize = {window, message, wParam, lParam, 0, {}};
-    if (message == WM_CLOSE || (message == WM_SETTEXT && refuseSetText))
-        return 0;
-    return DefWindowProcA(window, message, wParam, lParam);
-}
-
-ATOM registerClass(const char* name) {
-    WNDCLASSEXA windowClass = {};
-    windowClass.cbSize = sizeof windowClass;
-    windowClass.lpfnWndProc = recordingProcedure;
-    windowClass.lpszClassName = name;
-    return RegisterClassExA(&windowClass);
-}
-
-// A window as the program makes it: caption, system menu, minimise and maximise buttons, no
-// sizing border; 640 x 480 outside, at the top-left corner.
-HWND createWindow(const char* className) {
-    return CreateWindowExA(0, className, user::windowTitle, 0xCB0000, 0, 0, 640, 480, nullptr,
-                           nullptr, nullptr, nullptr);
-}
-
-// Whether `condition` comes to hold within `seconds`, looked at every 2 ms.
-bool eventually(const std::function<bool()>& condition, double seconds = 10) {
-    const auto end = std::chrono::steady_clock::now() + std::chrono::duration<double>(seconds);
-    for (; !condition(); std::this_thread::sleep_for(std::chrono::milliseconds(2)))
-        if (std::chrono::steady_clock::now() > end)
-            return false;
-    return true;
-}
-
-// The same, with an application's message loop running meanwhile, translating keys as a
-// program does.
-bool pumpUntil(const std::function<bool()>& condition, double seconds = 10) {
-    return eventually(
-        [&] {
-            for (MSG message; !condition() && PeekMessageA(&message, nullptr, 0, 0, PM_REMOVE);) {
-                TranslateMessage(&message);
-                DispatchMessageA(&message);
-            }
-            return condition();
-        },
-        seconds);
-}
-
-// What the procedure got of these messages, oldest first.
-std::vector<Received> receivedOf(const std::vector<UINT>& messages) {
-    std::vector<Received> found;
-    std::copy_if(
-        received.begin(), received.end(), std::back_inserter(found), [&](const Received& each) {
-            return std::find(messages.begin(), messages.end(), each.message) != messages.end();
-        });
-    return found;
-}
-
-// Whether the procedure got the message, with that wParam if one is given.
-bool gets(UINT message, std::optional<WPARAM> wParam = {}) {
-    const std::vector<Received> found = receivedOf({message});
-    return std::any_of(found.begin(), found.end(),
-                       [&](const Received& each) { return !wParam || each.wParam == *wParam; });
-}
-
-// One line per message: name, wParam and lParam in hexadecimal, for readable comparisons. Each
-// parameter is widened through the unsigned type of its own width: on 32-bit Windows LPARAM is a
-// signed 32-bit value, and a key-up's bit 31 would otherwise spread (0xFFFFFFFFC0010001). The
-// types are the template's so that a 64-bit build can check the 32-bit ones too.
-template <typename WParam, typename LParam>
-std::string describe(UINT message, WParam wParam, LParam lParam) {
-    const char* const keys[] = {"keydown",    "keyup",    "char",   "",
-                                "syskeydown", "syskeyup", "syschar"};
-    const char* const mouse[] = {
-        "mousemove", "lbuttondown", "lbuttonup", "", "rbuttondown", "rbuttonup",
-        "",          "mbuttondown", "mbuttonup", "", "mousewheel"};
-    const char* name = message - WM_KEYDOWN <= WM_SYSCHAR - WM_KEYDOWN ? keys[message - WM_KEYDOWN]
-                       : message - WM_MOUSEMOVE <= WM_MOUSEWHEEL - WM_MOUSEMOVE
-                           ? mouse[message - WM_MOUSEMOVE]
-                           : "other";
-    char line[96];
-    std::snprintf(
-        line, sizeof line, "%s 0x%llX 0x%llX\n", name,
-        static_cast<unsigned long long>(static_cast<std::make_unsigned_t<WParam>>(wParam)),
-        static_cast<unsigned long long>(static_cast<std::make_unsigned_t<LParam>>(lParam)));
-    return line;
-}
-
-std::string describe(const std::vector<Received>& messages) {
-    std::string lines;
-    for (const Received& each : messages)
-        lines += describe(each.message, each.wParam, each.lParam);
-    return lines;
-}
+using namespace contract;
 
 // Parameters of 32-bit Windows' types, a key-up's lParam with bit 31 set among them, read as
 // they are there, whichever build describes them.
 TEST(MessageDescription, ShowsEachParameterAtItsOwnWidth) {
     EXPECT_EQ(describe(WM_KEYUP, std::uint32_t{0x1B}, static_cast<std::int32_t>(0xC0010001)),
               "keyup 0x1B 0xC0010001\n");
-}
-
-bool lastSizeIs(WPARAM kind, LPARAM size) {
-    return lastSize.message && lastSize.wParam == kind && lastSize.lParam == size;
 }
 
 TEST(ClassContract, AClassIsRegisteredOnceAndStaysWhileAWindowOfItLives) {
@@ -162,29 +31,6 @@ TEST(ClassContract, AClassIsRegisteredOnceAndStaysWhileAWindowOfItLives) {
     EXPECT_TRUE(DestroyWindow(window));
     EXPECT_TRUE(UnregisterClassA("Sinif", nullptr));
 }
-
-class WindowContract : public testing::Test {
-  protected:
-    void SetUp() override {
-        received.clear();
-        lastSize = {};
-        refuseSetText = false;
-        ASSERT_NE(registerClass("Sozlesme"), 0);
-        ASSERT_NE(window = createWindow("Sozlesme"), nullptr);
-    }
-    void TearDown() override {
-        DestroyWindow(window);
-        EXPECT_TRUE(UnregisterClassA("Sozlesme", nullptr));
-    }
-
-    // Shows the window; the client size it reported, which it does before ShowWindow returns.
-    LPARAM show() {
-        ShowWindow(window, SW_SHOWNORMAL);
-        return lastSize.lParam;
-    }
-
-    HWND window = nullptr;
-};
 
 // The outer size includes the title bar, so the client area is lower (the end-to-end test of the
 // program checks where the frame lands). GetClientRect gives the same size, from the origin.
@@ -255,22 +101,6 @@ TEST_F(WindowContract, QuitComesOnceAndOnlyAfterWhatIsAlreadyQueued) {
     EXPECT_EQ(message.message, static_cast<UINT>(WM_QUIT));
     EXPECT_EQ(message.wParam, 3u);
     EXPECT_FALSE(PeekMessageA(&message, nullptr, 0, 0, PM_REMOVE) && message.message == WM_QUIT);
-}
-
-// The program's request: drawn to a window, GL, double-buffered, RGBA, 16 colour bits.
-PIXELFORMATDESCRIPTOR programsRequest() {
-    PIXELFORMATDESCRIPTOR request = {};
-    request.nSize = sizeof request;
-    request.nVersion = 1;
-    request.dwFlags = 0x25;
-    request.cColorBits = request.cDepthBits = 16;
-    return request;
-}
-
-GLint glInteger(GLenum name) {
-    GLint value = 0;
-    glGetIntegerv(name, &value);
-    return value;
 }
 
 TEST_F(WindowContract, TakesOnePixelFormatForLifeAndAContextThatDrawsOnIt) {
@@ -362,12 +192,6 @@ TEST_F(WindowContract, TheTitleIsSetThroughTheWindowProcedureInWindows1254) {
     EXPECT_EQ(shown(), inUtf8);
 }
 
-// wglGetProcAddress's answer as the function it is (through void(*)(), the cast between function
-// types that the compiler does not warn of).
-template <typename Function> Function glFunction(const char* name) {
-    return reinterpret_cast<Function>(reinterpret_cast<void (*)()>(wglGetProcAddress(name)));
-}
-
 // Past GL 1.1 scene code finds functions, and the swap interval, through wglGetProcAddress, for
 // the current context.
 TEST_F(WindowContract, FindsFunctionsPastGl11AndTheSwapIntervalForTheCurrentContext) {
@@ -408,54 +232,6 @@ TEST_F(WindowContract, FindsFunctionsPastGl11AndTheSwapIntervalForTheCurrentCont
     wglDeleteContext(renderContext);
     ReleaseDC(window, deviceContext);
 }
-
-const std::vector<UINT> keyMessages = {WM_KEYDOWN,    WM_KEYUP,    WM_CHAR,
-                                       WM_SYSKEYDOWN, WM_SYSKEYUP, WM_SYSCHAR};
-const std::vector<UINT> keyUps = {WM_KEYUP, WM_SYSKEYUP}; // awaited for keys played
-const std::vector<UINT> mouseMessages = {WM_MOUSEMOVE, WM_LBUTTONDOWN, WM_LBUTTONUP, WM_RBUTTONDOWN,
-                                         WM_RBUTTONUP, WM_MBUTTONDOWN, WM_MBUTTONUP, WM_MOUSEWHEEL};
-
-// Plays the actions and waits until `count` of the `awaited` messages have come, and a little
-// longer for any that should not; what came of the `described` messages.
-std::string play(const std::string& actions, const std::vector<UINT>& awaited, std::size_t count,
-                 const std::vector<UINT>& described) {
-    received.clear();
-    user::play(actions);
-    pumpUntil([&] { return receivedOf(awaited).size() >= count; });
-    pumpUntil([] { return false; }, 0.3);
-    return describe(receivedOf(described));
-}
-const std::vector<UINT> focusMessages = {WM_ACTIVATE, WM_SETFOCUS, WM_KILLFOCUS};
-
-// The window shown, active and holding the keyboard, with what it has received forgotten.
-class InputContract : public WindowContract {
-  protected:
-    void SetUp() override {
-        WindowContract::SetUp();
-        if (!user::atAScreen)
-            GTEST_SKIP() << "the fake has no keyboard, mouse or second window";
-        show();
-        pumpUntil([&] { return gets(WM_SETFOCUS); });
-        focusOnShowing = receivedOf(focusMessages);
-        waitForKeyboard();
-        received.clear();
-    }
-
-    std::vector<Received> focusOnShowing;
-
-  private:
-    // Win32 activates a window as it is shown, while the window manager gives it the keyboard a
-    // little later: a key pressed between the two goes elsewhere. A key that reaches it shows
-    // that the keyboard has come. (Escape: under Wine, the key that last closed a warning box
-    // stays down for the thread until it is next released in one of its windows.)
-    void waitForKeyboard() {
-        for (int attempt = 0; attempt < 20; ++attempt) {
-            user::play("key Escape");
-            if (pumpUntil([&] { return gets(WM_KEYUP, VK_ESCAPE); }, 0.5))
-                return;
-        }
-    }
-};
 
 // lParam: repeat count 1; scan code in bits 16-23; bit 24 for an extended key; bit 30 when the
 // key was down before; bit 31 on release. The character follows its key-down at once and has
