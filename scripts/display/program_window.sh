@@ -2,8 +2,7 @@
 # Prints the id of the program's window on the current display once it is visible, waiting up to
 # the given number of seconds (default 60, 0 to look once); fails if it does not show by then.
 #   program_window.sh [SECONDS]
-# xdotool's own --sync waiting gives up with an error when a window it is looking at goes away
-# meanwhile, as the program's first window does when the GL set-up replaces it: poll instead.
+# Polled rather than waited for with xdotool's --sync, which has no time limit.
 set -u
 deadline=$(($(date +%s) + ${1:-60}))
 while :; do
