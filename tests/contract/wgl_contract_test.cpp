@@ -339,30 +339,31 @@ TEST_F(WglContract, ChoosesMultisampledSrgbFormatsThatSetPixelFormatTakes) {
 }
 
 // Both describe a format alike, for every format there is: the pixel format descriptor and the
-// attributes, numbered alike.
+// attributes, numbered alike. (Wine 8 answers 0 for the shift attributes, the last four here.)
 TEST_F(WglContract, DescribesEachPixelFormatAsItsAttributesDo) {
     const int count = DescribePixelFormat(deviceContext, 0, 0, nullptr);
     ASSERT_GT(count, 0);
     EXPECT_GE(attribute(0, WGL_NUMBER_PIXEL_FORMATS_ARB), count) << "the format is not asked";
     const int names[] = {
-        WGL_COLOR_BITS_ARB,  WGL_RED_BITS_ARB,       WGL_RED_SHIFT_ARB,     WGL_GREEN_BITS_ARB,
-        WGL_GREEN_SHIFT_ARB, WGL_BLUE_BITS_ARB,      WGL_BLUE_SHIFT_ARB,    WGL_ALPHA_BITS_ARB,
-        WGL_ALPHA_SHIFT_ARB, WGL_ACCUM_BITS_ARB,     WGL_DEPTH_BITS_ARB,    WGL_STENCIL_BITS_ARB,
-        WGL_AUX_BUFFERS_ARB, WGL_DRAW_TO_WINDOW_ARB, WGL_DOUBLE_BUFFER_ARB, WGL_SUPPORT_OPENGL_ARB};
+        WGL_COLOR_BITS_ARB,  WGL_RED_BITS_ARB,       WGL_GREEN_BITS_ARB,    WGL_BLUE_BITS_ARB,
+        WGL_ALPHA_BITS_ARB,  WGL_ACCUM_BITS_ARB,     WGL_DEPTH_BITS_ARB,    WGL_STENCIL_BITS_ARB,
+        WGL_AUX_BUFFERS_ARB, WGL_DRAW_TO_WINDOW_ARB, WGL_DOUBLE_BUFFER_ARB, WGL_SUPPORT_OPENGL_ARB,
+        WGL_RED_SHIFT_ARB,   WGL_GREEN_SHIFT_ARB,    WGL_BLUE_SHIFT_ARB,    WGL_ALPHA_SHIFT_ARB};
+    const std::size_t compared = underWine ? 12 : 16;
     for (int format = 1; format <= count; ++format) {
-        PIXELFORMATDESCRIPTOR described = {};
-        ASSERT_EQ(DescribePixelFormat(deviceContext, format, sizeof described, &described), count);
+        PIXELFORMATDESCRIPTOR d = {};
+        ASSERT_EQ(DescribePixelFormat(deviceContext, format, sizeof d, &d), count);
         int values[16] = {};
         ASSERT_TRUE(attributes(deviceContext, format, 0, 16, names, values));
-        const DWORD flags = described.dwFlags;
-        EXPECT_EQ(
-            (std::vector<int>{described.cColorBits, described.cRedBits, described.cRedShift,
-                              described.cGreenBits, described.cGreenShift, described.cBlueBits,
-                              described.cBlueShift, described.cAlphaBits, described.cAlphaShift,
-                              described.cAccumBits, described.cDepthBits, described.cStencilBits,
-                              described.cAuxBuffers, !!(flags & PFD_DRAW_TO_WINDOW),
-                              !!(flags & PFD_DOUBLEBUFFER), !!(flags & PFD_SUPPORT_OPENGL)}),
-            std::vector<int>(values, values + 16))
+        // clang-format off
+        const std::vector<int> described = {
+            d.cColorBits, d.cRedBits, d.cGreenBits, d.cBlueBits, d.cAlphaBits, d.cAccumBits,
+            d.cDepthBits, d.cStencilBits, d.cAuxBuffers, !!(d.dwFlags & PFD_DRAW_TO_WINDOW),
+            !!(d.dwFlags & PFD_DOUBLEBUFFER), !!(d.dwFlags & PFD_SUPPORT_OPENGL),
+            d.cRedShift, d.cGreenShift, d.cBlueShift, d.cAlphaShift};
+        // clang-format on
+        EXPECT_EQ(std::vector<int>(described.begin(), described.begin() + compared),
+                  std::vector<int>(values, values + compared))
             << "format " << format;
     }
 }
@@ -391,11 +392,14 @@ TEST_F(WglContract, AnswersPixelFormatRequestsThatCannotBeMetAsWin32) {
 
     const int depth = WGL_DEPTH_BITS_ARB, unknown = 0x1234;
     int value = 0;
+    // Wine 8's answers for format 0 and formats past its last vary from run to run.
     const int past = attribute(0, WGL_NUMBER_PIXEL_FORMATS_ARB) + 1;
     for (int format : {0, past})
-        EXPECT_EQ(
-            errorOf([&] { EXPECT_FALSE(attributes(deviceContext, format, 0, 1, &depth, &value)); }),
-            untouched);
+        if (!underWine)
+            EXPECT_EQ(errorOf([&] {
+                          EXPECT_FALSE(attributes(deviceContext, format, 0, 1, &depth, &value));
+                      }),
+                      untouched);
     EXPECT_EQ(errorOf([&] { EXPECT_FALSE(attributes(deviceContext, 1, 1, 1, &depth, &value)); }),
               untouched)
         << "no layer planes";
@@ -460,8 +464,9 @@ TEST_F(WglContract, MakesDisplayListsOfTheSystemFontsGlyphs) {
     for (int i = 0; i < 64 * 64; ++i)
         lit += pixels[i * 4] > 128;
     EXPECT_GT(lit, 10);
-    const HDC released = releasedDeviceContext();
-    EXPECT_EQ(errorOf([&] { EXPECT_FALSE(wglUseFontBitmapsA(released, 'A', 1, base)); }),
+    // GDI may keep a released device context (Windows caches them): a made-up one is none.
+    const HDC madeUp = reinterpret_cast<HDC>(0xDEAD);
+    EXPECT_EQ(errorOf([&] { EXPECT_FALSE(wglUseFontBitmapsA(madeUp, 'A', 1, base)); }),
               ERROR_INVALID_HANDLE);
 }
 
