@@ -71,7 +71,10 @@ int none(GLXFBConfig) {
     return 0;
 }
 
-#define GLX_VALUE(attribute) [](GLXFBConfig config) { return glx(config, attribute); }
+// The value of a GLX attribute of the same meaning.
+template <int attribute> int glxValue(GLXFBConfig config) {
+    return glx(config, attribute);
+}
 
 // Colours are counted with alpha, as Windows' drivers count them. Attributes that WGL always
 // ignores in a choice match always, and so do those of layer planes, which there are none of.
@@ -94,59 +97,57 @@ const PixelFormatAttribute pixelFormatAttributes[] = {
     {WGL_NUMBER_UNDERLAYS_ARB, Match::atLeast, 0, none},
     {WGL_TRANSPARENT_ARB, Match::always, 0,
      [](GLXFBConfig config) { return glx(config, GLX_TRANSPARENT_TYPE) != GLX_NONE ? 1 : 0; }},
-    {WGL_TRANSPARENT_RED_VALUE_ARB, Match::always, 0, GLX_VALUE(GLX_TRANSPARENT_RED_VALUE)},
-    {WGL_TRANSPARENT_GREEN_VALUE_ARB, Match::always, 0, GLX_VALUE(GLX_TRANSPARENT_GREEN_VALUE)},
-    {WGL_TRANSPARENT_BLUE_VALUE_ARB, Match::always, 0, GLX_VALUE(GLX_TRANSPARENT_BLUE_VALUE)},
-    {WGL_TRANSPARENT_ALPHA_VALUE_ARB, Match::always, 0, GLX_VALUE(GLX_TRANSPARENT_ALPHA_VALUE)},
-    {WGL_TRANSPARENT_INDEX_VALUE_ARB, Match::always, 0, GLX_VALUE(GLX_TRANSPARENT_INDEX_VALUE)},
+    {WGL_TRANSPARENT_RED_VALUE_ARB, Match::always, 0, glxValue<GLX_TRANSPARENT_RED_VALUE>},
+    {WGL_TRANSPARENT_GREEN_VALUE_ARB, Match::always, 0, glxValue<GLX_TRANSPARENT_GREEN_VALUE>},
+    {WGL_TRANSPARENT_BLUE_VALUE_ARB, Match::always, 0, glxValue<GLX_TRANSPARENT_BLUE_VALUE>},
+    {WGL_TRANSPARENT_ALPHA_VALUE_ARB, Match::always, 0, glxValue<GLX_TRANSPARENT_ALPHA_VALUE>},
+    {WGL_TRANSPARENT_INDEX_VALUE_ARB, Match::always, 0, glxValue<GLX_TRANSPARENT_INDEX_VALUE>},
     {WGL_SHARE_DEPTH_ARB, Match::always, 0, yes},
     {WGL_SHARE_STENCIL_ARB, Match::always, 0, yes},
     {WGL_SHARE_ACCUM_ARB, Match::always, 0, yes},
     {WGL_SUPPORT_GDI_ARB, Match::exactly, 0, no},
     {WGL_SUPPORT_OPENGL_ARB, Match::exactly, 0, yes},
-    {WGL_DOUBLE_BUFFER_ARB, Match::exactly, GLX_DOUBLEBUFFER, GLX_VALUE(GLX_DOUBLEBUFFER)},
-    {WGL_STEREO_ARB, Match::exactly, GLX_STEREO, GLX_VALUE(GLX_STEREO)},
+    {WGL_DOUBLE_BUFFER_ARB, Match::exactly, GLX_DOUBLEBUFFER, glxValue<GLX_DOUBLEBUFFER>},
+    {WGL_STEREO_ARB, Match::exactly, GLX_STEREO, glxValue<GLX_STEREO>},
     {WGL_PIXEL_TYPE_ARB, Match::exactly, 0,
      [](GLXFBConfig config) {
          return (glx(config, GLX_RENDER_TYPE) & GLX_RGBA_BIT) ? WGL_TYPE_RGBA_ARB
                                                               : WGL_TYPE_COLORINDEX_ARB;
      }},
-    {WGL_COLOR_BITS_ARB, Match::atLeast, GLX_BUFFER_SIZE, GLX_VALUE(GLX_BUFFER_SIZE)},
-    {WGL_RED_BITS_ARB, Match::atLeast, GLX_RED_SIZE, GLX_VALUE(GLX_RED_SIZE)},
+    {WGL_COLOR_BITS_ARB, Match::atLeast, GLX_BUFFER_SIZE, glxValue<GLX_BUFFER_SIZE>},
+    {WGL_RED_BITS_ARB, Match::atLeast, GLX_RED_SIZE, glxValue<GLX_RED_SIZE>},
     {WGL_RED_SHIFT_ARB, Match::always, 0,
      [](GLXFBConfig config) { return colorShifts(config).red; }},
-    {WGL_GREEN_BITS_ARB, Match::atLeast, GLX_GREEN_SIZE, GLX_VALUE(GLX_GREEN_SIZE)},
+    {WGL_GREEN_BITS_ARB, Match::atLeast, GLX_GREEN_SIZE, glxValue<GLX_GREEN_SIZE>},
     {WGL_GREEN_SHIFT_ARB, Match::always, 0,
      [](GLXFBConfig config) { return colorShifts(config).green; }},
-    {WGL_BLUE_BITS_ARB, Match::atLeast, GLX_BLUE_SIZE, GLX_VALUE(GLX_BLUE_SIZE)},
+    {WGL_BLUE_BITS_ARB, Match::atLeast, GLX_BLUE_SIZE, glxValue<GLX_BLUE_SIZE>},
     {WGL_BLUE_SHIFT_ARB, Match::always, 0,
      [](GLXFBConfig config) { return colorShifts(config).blue; }},
-    {WGL_ALPHA_BITS_ARB, Match::atLeast, GLX_ALPHA_SIZE, GLX_VALUE(GLX_ALPHA_SIZE)},
+    {WGL_ALPHA_BITS_ARB, Match::atLeast, GLX_ALPHA_SIZE, glxValue<GLX_ALPHA_SIZE>},
     {WGL_ALPHA_SHIFT_ARB, Match::always, 0,
      [](GLXFBConfig config) { return colorShifts(config).alpha; }},
     {WGL_ACCUM_BITS_ARB, Match::atLeast, 0, accumulationBits},
-    {WGL_ACCUM_RED_BITS_ARB, Match::atLeast, GLX_ACCUM_RED_SIZE, GLX_VALUE(GLX_ACCUM_RED_SIZE)},
+    {WGL_ACCUM_RED_BITS_ARB, Match::atLeast, GLX_ACCUM_RED_SIZE, glxValue<GLX_ACCUM_RED_SIZE>},
     {WGL_ACCUM_GREEN_BITS_ARB, Match::atLeast, GLX_ACCUM_GREEN_SIZE,
-     GLX_VALUE(GLX_ACCUM_GREEN_SIZE)},
-    {WGL_ACCUM_BLUE_BITS_ARB, Match::atLeast, GLX_ACCUM_BLUE_SIZE, GLX_VALUE(GLX_ACCUM_BLUE_SIZE)},
+     glxValue<GLX_ACCUM_GREEN_SIZE>},
+    {WGL_ACCUM_BLUE_BITS_ARB, Match::atLeast, GLX_ACCUM_BLUE_SIZE, glxValue<GLX_ACCUM_BLUE_SIZE>},
     {WGL_ACCUM_ALPHA_BITS_ARB, Match::atLeast, GLX_ACCUM_ALPHA_SIZE,
-     GLX_VALUE(GLX_ACCUM_ALPHA_SIZE)},
-    {WGL_DEPTH_BITS_ARB, Match::atLeast, GLX_DEPTH_SIZE, GLX_VALUE(GLX_DEPTH_SIZE)},
-    {WGL_STENCIL_BITS_ARB, Match::atLeast, GLX_STENCIL_SIZE, GLX_VALUE(GLX_STENCIL_SIZE)},
-    {WGL_AUX_BUFFERS_ARB, Match::atLeast, GLX_AUX_BUFFERS, GLX_VALUE(GLX_AUX_BUFFERS)},
+     glxValue<GLX_ACCUM_ALPHA_SIZE>},
+    {WGL_DEPTH_BITS_ARB, Match::atLeast, GLX_DEPTH_SIZE, glxValue<GLX_DEPTH_SIZE>},
+    {WGL_STENCIL_BITS_ARB, Match::atLeast, GLX_STENCIL_SIZE, glxValue<GLX_STENCIL_SIZE>},
+    {WGL_AUX_BUFFERS_ARB, Match::atLeast, GLX_AUX_BUFFERS, glxValue<GLX_AUX_BUFFERS>},
 };
 
 const PixelFormatAttribute multisampleAttributes[] = {
-    {WGL_SAMPLE_BUFFERS_ARB, Match::atLeast, GLX_SAMPLE_BUFFERS, GLX_VALUE(GLX_SAMPLE_BUFFERS)},
-    {WGL_SAMPLES_ARB, Match::atLeast, GLX_SAMPLES, GLX_VALUE(GLX_SAMPLES)},
+    {WGL_SAMPLE_BUFFERS_ARB, Match::atLeast, GLX_SAMPLE_BUFFERS, glxValue<GLX_SAMPLE_BUFFERS>},
+    {WGL_SAMPLES_ARB, Match::atLeast, GLX_SAMPLES, glxValue<GLX_SAMPLES>},
 };
 
 // WGL_FRAMEBUFFER_SRGB_CAPABLE_EXT has the same value.
 const PixelFormatAttribute srgbAttribute = {WGL_FRAMEBUFFER_SRGB_CAPABLE_ARB, Match::exactly,
                                             GLX_FRAMEBUFFER_SRGB_CAPABLE_ARB,
-                                            GLX_VALUE(GLX_FRAMEBUFFER_SRGB_CAPABLE_ARB)};
-
-#undef GLX_VALUE
+                                            glxValue<GLX_FRAMEBUFFER_SRGB_CAPABLE_ARB>};
 
 } // namespace
 

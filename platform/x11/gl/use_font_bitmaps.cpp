@@ -8,6 +8,7 @@
 #include <X11/Xatom.h>
 
 #include <cstring>
+#include <strings.h>
 
 namespace x11 {
 namespace {
