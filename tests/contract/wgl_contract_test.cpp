@@ -394,12 +394,13 @@ TEST_F(WglContract, AnswersPixelFormatRequestsThatCannotBeMetAsWin32) {
     int value = 0;
     // Wine 8's answers for format 0 and formats past its last vary from run to run.
     const int past = attribute(0, WGL_NUMBER_PIXEL_FORMATS_ARB) + 1;
-    for (int format : {0, past})
-        if (!underWine)
-            EXPECT_EQ(errorOf([&] {
-                          EXPECT_FALSE(attributes(deviceContext, format, 0, 1, &depth, &value));
-                      }),
-                      untouched);
+    for (int format : {0, past}) {
+        if (underWine)
+            break;
+        EXPECT_EQ(
+            errorOf([&] { EXPECT_FALSE(attributes(deviceContext, format, 0, 1, &depth, &value)); }),
+            untouched);
+    }
     EXPECT_EQ(errorOf([&] { EXPECT_FALSE(attributes(deviceContext, 1, 1, 1, &depth, &value)); }),
               untouched)
         << "no layer planes";
@@ -423,8 +424,9 @@ TEST_F(WglContract, AnswersPixelFormatRequestsThatCannotBeMetAsWin32) {
     const FLOAT fourSamples[] = {WGL_SAMPLES_ARB, 4, 0};
     EXPECT_EQ(choose(deviceContext, nullptr, fourSamples, 8, formats, &found),
               underWine ? FALSE : TRUE);
-    if (!underWine)
+    if (!underWine) {
         EXPECT_GE(attribute(formats[0], WGL_SAMPLES_ARB), 4) << "float values count too";
+    }
 }
 
 // Lists go to a context's share group while it is new. GLX puts a context in a group only as it
