@@ -10,10 +10,11 @@ set -eu
 
 group_packages() {
   case "$1" in
-    # Build and run the program; a virtual display with a window manager where there is none,
-    # driven and photographed by the display tools in scripts/display/.
+    # Build and run the program (with the Khronos registry the layer's list of GL functions is
+    # made from); a virtual display with a window manager where there is none, driven and
+    # photographed by the display tools in scripts/display/.
     running) echo "cmake g++ make libx11-dev libxft-dev fonts-dejavu-core
-      libgl1-mesa-dev libglu1-mesa-dev libgl1-mesa-dri
+      libgl1-mesa-dev libglu1-mesa-dev libgl1-mesa-dri khronos-api
       xvfb openbox x11-utils xdotool wmctrl imagemagick" ;;
     testing) echo "libgtest-dev valgrind" ;;
     # The cross compilers with the thread model the toolchain files name, GoogleTest's sources

@@ -25,6 +25,7 @@ typedef int32_t LONG;
 typedef uint32_t ULONG;
 typedef int64_t LONGLONG;
 typedef uint64_t ULONGLONG;
+typedef float FLOAT;
 typedef intptr_t INT_PTR;
 typedef uintptr_t UINT_PTR;
 typedef intptr_t LONG_PTR;

@@ -40,13 +40,21 @@ typedef struct tagPIXELFORMATDESCRIPTOR {
 } PIXELFORMATDESCRIPTOR, *PPIXELFORMATDESCRIPTOR, *LPPIXELFORMATDESCRIPTOR;
 
 #define PFD_DOUBLEBUFFER 0x00000001
+#define PFD_STEREO 0x00000002
 #define PFD_DRAW_TO_WINDOW 0x00000004
 #define PFD_SUPPORT_OPENGL 0x00000020
+#define PFD_GENERIC_FORMAT 0x00000040
+#define PFD_SWAP_EXCHANGE 0x00000200
+#define PFD_SWAP_COPY 0x00000400
 #define PFD_TYPE_RGBA 0
+#define PFD_TYPE_COLORINDEX 1
 #define PFD_MAIN_PLANE 0
 
 /* Graphics device interface (gdi32). */
 int WINAPI ChoosePixelFormat(HDC deviceContext, const PIXELFORMATDESCRIPTOR* request);
+/* The number of pixel formats; and, with a descriptor of nBytes bytes at least, that format's. */
+int WINAPI DescribePixelFormat(HDC deviceContext, int format, UINT nBytes,
+                               LPPIXELFORMATDESCRIPTOR descriptor);
 BOOL WINAPI SetPixelFormat(HDC deviceContext, int format, const PIXELFORMATDESCRIPTOR* request);
 BOOL WINAPI SwapBuffers(HDC deviceContext);
 
@@ -54,7 +62,15 @@ BOOL WINAPI SwapBuffers(HDC deviceContext);
 HGLRC WINAPI wglCreateContext(HDC deviceContext);
 BOOL WINAPI wglMakeCurrent(HDC deviceContext, HGLRC renderContext);
 BOOL WINAPI wglDeleteContext(HGLRC renderContext);
-/* GL functions past 1.1 and WGL extensions, for the current context; null without one. */
+HGLRC WINAPI wglGetCurrentContext(void);
+HDC WINAPI wglGetCurrentDC(void);
+BOOL WINAPI wglShareLists(HGLRC source, HGLRC destination);
+/* Display lists listBase onwards, one for each character from first on, each drawing that
+ * character's glyph of the system font as a bitmap. */
+BOOL WINAPI wglUseFontBitmapsA(HDC deviceContext, DWORD first, DWORD count, DWORD listBase);
+#define wglUseFontBitmaps wglUseFontBitmapsA /* as Windows' header without UNICODE */
+/* GL functions past 1.1 that the current context has, and the WGL extensions it offers; null
+ * without one. */
 PROC WINAPI wglGetProcAddress(LPCSTR name);
 
 #ifdef __cplusplus

@@ -1,6 +1,7 @@
-// Pixel formats are the server's GLX frame-buffer configurations, numbered from 1 in the order the
-// server lists them.
+// ChoosePixelFormat and SetPixelFormat, on the server's GLX configurations
+// (gl/frame_buffer_configs.h).
 #include "core/device_context.h"
+#include "gl/frame_buffer_configs.h"
 #include "gl/gl_surface.h"
 #include "gl/pixel_format_match.h"
 #include "xlib/connection.h"
@@ -14,19 +15,6 @@
 
 namespace x11 {
 namespace {
-
-int configAttribute(GLXFBConfig config, int attribute) {
-    int value = 0;
-    glXGetFBConfigAttrib(display(), config, attribute, &value);
-    return value;
-}
-
-// A visual of its own that shows RGB values as they are. GLX cannot filter on two visual types
-// at once, so this part of "can serve a window" is checked here.
-bool hasColorVisual(GLXFBConfig config) {
-    const int visualType = configAttribute(config, GLX_X_VISUAL_TYPE);
-    return visualType == GLX_TRUE_COLOR || visualType == GLX_DIRECT_COLOR;
-}
 
 // Reads one part of a configuration's make-up.
 using MakeUpStep = void (*)(GLXFBConfig, FrameBufferMakeUp&);
@@ -79,25 +67,15 @@ std::optional<MatchDistance> distanceIfCloser(GLXFBConfig config,
     return distance;
 }
 
-// A list of configurations from GLX.
-class FrameBufferConfigs {
-  public:
-    // All of the server's, in its order: the pixel format numbers. None on a display without GLX.
-    FrameBufferConfigs() {
-        if (display() && glXQueryExtension(display(), nullptr, nullptr))
-            list = glXGetFBConfigs(display(), screen(), &count);
-    }
-    // Those that can serve a window as `request` asks: drawable to a window, RGBA, on the main
-    // plane, not stereo, double-buffered if asked. GLX filters them in one call; asking
-    // glXGetFBConfigAttrib the same of every configuration instead is slow, as the GL library
-    // looks up each configuration it is given in its whole list, and that took milliseconds of
-    // start-up. Only on a display with GLX.
-    explicit FrameBufferConfigs(const PIXELFORMATDESCRIPTOR& request) {
-        const int dontCare = static_cast<int>(GLX_DONT_CARE);
-        const int doubleBuffer = (request.dwFlags & PFD_DOUBLEBUFFER) ? True : dontCare;
-        // clang-format off
-        const int filter[] = {
-            GLX_DRAWABLE_TYPE,    GLX_WINDOW_BIT,
+// Those that can serve a window as `request` asks: drawable to a window, RGBA, on the main plane,
+// not stereo, double-buffered if asked. GLX filters them in one call; asking glXGetFBConfigAttrib
+// the same of every configuration instead is slow, as the GL library looks up each configuration
+// it is given in its whole list, and that took milliseconds of start-up.
+std::vector<int> windowFilterFor(const PIXELFORMATDESCRIPTOR& request) {
+    const int dontCare = static_cast<int>(GLX_DONT_CARE);
+    const int doubleBuffer = (request.dwFlags & PFD_DOUBLEBUFFER) ? True : dontCare;
+    // clang-format off
+    return {GLX_DRAWABLE_TYPE,    GLX_WINDOW_BIT,
             GLX_RENDER_TYPE,      GLX_RGBA_BIT,
             GLX_X_RENDERABLE,     True,
             GLX_LEVEL,            0,
@@ -105,25 +83,7 @@ class FrameBufferConfigs {
             GLX_DOUBLEBUFFER,     doubleBuffer,
             GLX_TRANSPARENT_TYPE, dontCare, // GLX leaves transparent ones out unless told
             None};
-        // clang-format on
-        list = glXChooseFBConfig(display(), screen(), filter, &count);
-    }
-    FrameBufferConfigs(const FrameBufferConfigs&) = delete;
-    FrameBufferConfigs& operator=(const FrameBufferConfigs&) = delete;
-    ~FrameBufferConfigs() {
-        if (list)
-            XFree(list);
-    }
-
-    GLXFBConfig* list = nullptr;
-    int count = 0;
-};
-
-// The server's configurations, listed once: they stay as they are while the program's connection
-// lasts, and it lasts as long as the process.
-const FrameBufferConfigs& serverConfigs() {
-    static const FrameBufferConfigs all;
-    return all;
+    // clang-format on
 }
 
 struct NumberedConfig {
@@ -152,12 +112,16 @@ std::vector<NumberedConfig> inServerOrder(const FrameBufferConfigs& some,
 // The closest match; among equally close ones, the first in the server's order. Taken in that
 // order, a configuration wins only by being closer than every one before it.
 int WINAPI ChoosePixelFormat(HDC deviceContext, const PIXELFORMATDESCRIPTOR* request) {
-    if (!x11::windowOfDeviceContext(deviceContext) || !request)
+    if (!x11::windowOfDeviceContext(deviceContext)) {
+        SetLastError(ERROR_INVALID_HANDLE);
+        return 0;
+    }
+    if (!request)
         return 0;
     const x11::FrameBufferConfigs& all = x11::serverConfigs();
     if (all.count == 0)
         return 0;
-    const x11::FrameBufferConfigs candidates(*request);
+    const x11::FrameBufferConfigs candidates(x11::windowFilterFor(*request).data());
     int best = 0;
     x11::MatchDistance bestDistance = {};
     for (const x11::NumberedConfig& candidate : x11::inServerOrder(candidates, all)) {
@@ -174,12 +138,12 @@ int WINAPI ChoosePixelFormat(HDC deviceContext, const PIXELFORMATDESCRIPTOR* req
 // A window takes one pixel format for its life; setting the one it has again changes nothing.
 BOOL WINAPI SetPixelFormat(HDC deviceContext, int format, const PIXELFORMATDESCRIPTOR*) {
     HWND window = x11::windowOfDeviceContext(deviceContext);
-    if (!window)
+    if (!window) {
+        SetLastError(ERROR_INVALID_HANDLE);
         return FALSE;
+    }
     if (const x11::GlSurface* surface = x11::surfaceOf(window))
         return surface->pixelFormat == format ? TRUE : FALSE;
-    const x11::FrameBufferConfigs& configs = x11::serverConfigs();
-    if (format < 1 || format > configs.count)
-        return FALSE;
-    return x11::createSurface(window, format, configs.list[format - 1]) ? TRUE : FALSE;
+    const GLXFBConfig config = x11::configOfPixelFormat(format);
+    return config && x11::createSurface(window, format, config) ? TRUE : FALSE;
 }

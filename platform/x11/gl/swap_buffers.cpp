@@ -7,8 +7,10 @@
 // it.
 BOOL WINAPI SwapBuffers(HDC deviceContext) {
     const x11::GlSurface* surface = x11::surfaceOf(x11::windowOfDeviceContext(deviceContext));
-    if (!surface || !surface->drawable)
+    if (!surface || !surface->drawable) {
+        SetLastError(ERROR_INVALID_HANDLE);
         return FALSE;
+    }
     glXSwapBuffers(x11::display(), surface->drawable);
     return TRUE;
 }

@@ -37,6 +37,11 @@ bool ErrorTrap::failed() {
     return true;
 }
 
+unsigned char ErrorTrap::refusal() {
+    XSync(connection, False);
+    return firstError.error_code;
+}
+
 int ErrorTrap::recordError(Display* connection, XErrorEvent* error) {
     for (ErrorTrap* trap = xlib.innermostTrap; trap; trap = trap->enclosing)
         if (trap->connection == connection && trap->firstError.error_code == Success)

@@ -29,6 +29,9 @@ class ErrorTrap {
     // failure is then told on standard error: the call, what the server answered, and to which
     // request.
     bool failed();
+    // The same wait, for requests whose refusal is an answer the caller passes on: the code of the
+    // first error (Success without one), told nowhere.
+    unsigned char refusal();
 
   private:
     friend void trapProtocolErrors(); // installs the error handler
