@@ -15,3 +15,12 @@ set(CMAKE_FIND_ROOT_PATH_MODE_PROGRAM NEVER)
 set(CMAKE_FIND_ROOT_PATH_MODE_LIBRARY ONLY)
 set(CMAKE_FIND_ROOT_PATH_MODE_INCLUDE ONLY)
 set(CMAKE_FIND_ROOT_PATH_MODE_PACKAGE ONLY)
+
+# Installed, these files lie beside the package's talvoConfig.cmake, for programs built on it. A
+# package search looks only under the MinGW-w64 tree, where talvo is not: find_package(talvo) is
+# pointed at this package. The programs take the compiler's runtime in, as talvo's own do, so
+# that they need no DLL beyond the system's.
+if(EXISTS ${CMAKE_CURRENT_LIST_DIR}/talvoConfig.cmake)
+  set(talvo_DIR ${CMAKE_CURRENT_LIST_DIR} CACHE PATH "The talvo package this toolchain came with")
+  set(CMAKE_EXE_LINKER_FLAGS_INIT -static)
+endif()

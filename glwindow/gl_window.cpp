@@ -1,4 +1,4 @@
-// Creation and teardown of the window object, and the warning box every failure goes through.
+// Creation and teardown of the window object.
 #include "glwindow/gl_window.h"
 
 #include <cstdio>
@@ -14,10 +14,6 @@ template <int capacity> void copyText(char (&buffer)[capacity], const char* text
 }
 
 } // namespace
-
-void GlWindow::warn(const char* text) {
-    MessageBoxA(window, text, title, MB_ICONWARNING | MB_OK);
-}
 
 int GlWindow::create(HINSTANCE moduleInstance, int outerWidth, int outerHeight,
                      const char* windowTitle, const char* windowClassName, int showCommand) {

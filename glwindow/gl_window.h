@@ -19,6 +19,8 @@ struct FrameClock {
 class GlWindow {
   public:
     // Shows `text` in a modal warning box owned by the window (if any), captioned with the title.
+    // The text is read in Windows-1254, the code page of the system's texts, on every platform;
+    // the caption as the window's title is.
     void warn(const char* text);
 
     // Registers the class, creates the window, sets up GL and shows the window. 1 on success,

@@ -12,9 +12,7 @@
 #ifdef _WIN32
 // The Win32 calls are declared without dllimport, so they bind to whichever definitions the
 // program is linked with: the system DLLs' import libraries, or a provider of our own such as
-// the tests' recording fake. The program itself takes them from the system but MessageBoxA:
-// platform/win32 provides that one, showing the Windows-1254 texts through MessageBoxW, so they
-// read right whatever the system's ANSI code page.
+// the tests' recording fake.
 #define _USER32_
 #define _GDI32_
 #define _WINMM_

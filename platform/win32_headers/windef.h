@@ -75,8 +75,18 @@ typedef struct tagRECT {
 } RECT, *PRECT, *LPRECT;
 typedef const RECT* LPCRECT;
 
-#define LOWORD(l) ((WORD)(((DWORD_PTR)(l)) & 0xffff))
-#define HIWORD(l) ((WORD)((((DWORD_PTR)(l)) >> 16) & 0xffff))
-#define MAKELONG(l, h) ((LONG)(((WORD)(l)) | (((DWORD)((WORD)(h))) << 16)))
+/* The macros' casts: in C++ in function notation, which means what C's does and draws no
+ * -Wold-style-cast warning in the program that expands them. */
+#ifdef __cplusplus
+#define TALVO_WIN32_CAST(type, value) (type(value))
+#else
+#define TALVO_WIN32_CAST(type, value) ((type)(value))
+#endif
+
+#define LOWORD(l) TALVO_WIN32_CAST(WORD, TALVO_WIN32_CAST(DWORD_PTR, l) & 0xffff)
+#define HIWORD(l) TALVO_WIN32_CAST(WORD, (TALVO_WIN32_CAST(DWORD_PTR, l) >> 16) & 0xffff)
+#define MAKELONG(l, h)                                                                             \
+    TALVO_WIN32_CAST(LONG, TALVO_WIN32_CAST(WORD, l) |                                             \
+                               (TALVO_WIN32_CAST(DWORD, TALVO_WIN32_CAST(WORD, h)) << 16))
 
 #endif

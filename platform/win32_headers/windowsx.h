@@ -5,7 +5,7 @@
 
 #include "windef.h"
 
-#define GET_X_LPARAM(lp) ((int)(short)LOWORD(lp))
-#define GET_Y_LPARAM(lp) ((int)(short)HIWORD(lp))
+#define GET_X_LPARAM(lp) TALVO_WIN32_CAST(int, TALVO_WIN32_CAST(SHORT, LOWORD(lp)))
+#define GET_Y_LPARAM(lp) TALVO_WIN32_CAST(int, TALVO_WIN32_CAST(SHORT, HIWORD(lp)))
 
 #endif

@@ -35,7 +35,8 @@ std::vector<XChar2b> glyphsOf(const XFontStruct& font, const std::u16string& tex
 
 } // namespace
 
-BoxFont::BoxFont(Display* display, int screen) : display(display), screen(screen) {
+BoxFont::BoxFont(Display* connection, int screenNumber)
+    : display(connection), screen(screenNumber) {
     if (!display)
         return;
     xft = xftLibrary();

@@ -14,8 +14,8 @@ namespace x11 {
 // Texts are UTF-16, every character in the Basic Multilingual Plane.
 class BoxFont {
   public:
-    // No font at all on a null display.
-    BoxFont(Display* display, int screen);
+    // No font at all on a null connection.
+    BoxFont(Display* connection, int screenNumber);
     ~BoxFont();
     BoxFont(const BoxFont&) = delete;
     BoxFont& operator=(const BoxFont&) = delete;

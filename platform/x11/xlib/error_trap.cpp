@@ -13,8 +13,8 @@ void trapProtocolErrors() {
 
 // Errors arrive asynchronously: syncing first settles the earlier requests, so their errors go to
 // the traps that were there when they were made.
-ErrorTrap::ErrorTrap(const char* call)
-    : call(call), connection(display()), enclosing(xlib.innermostTrap) {
+ErrorTrap::ErrorTrap(const char* guardedCall)
+    : call(guardedCall), connection(display()), enclosing(xlib.innermostTrap) {
     XSync(connection, False);
     xlib.innermostTrap = this;
 }

@@ -18,8 +18,8 @@ void trapProtocolErrors();
 // on the stack, so traps end in the reverse order they began.
 class ErrorTrap {
   public:
-    // `call` names the call the trap guards, for the report of a failure.
-    explicit ErrorTrap(const char* call);
+    // `guardedCall` names the call the trap guards, for the report of a failure.
+    explicit ErrorTrap(const char* guardedCall);
     ~ErrorTrap();
     ErrorTrap(const ErrorTrap&) = delete;
     ErrorTrap& operator=(const ErrorTrap&) = delete;
