@@ -109,14 +109,15 @@ void routePendingInput() {
 } // namespace x11
 
 // The key state follows the messages taken off the queue. Whatever the answer, the thread has
-// looked at its queue.
+// looked at its queue: what is in it is no longer new.
 BOOL WINAPI PeekMessageA(LPMSG message, HWND window, UINT filterMin, UINT filterMax,
                          UINT removeMessage) {
-    x11::queueLookedAt();
     if (x11::takeCloseRequest())
         x11::askToClose();
     const x11::MessageFilter filter = {window, filterMin, filterMax, removeMessage};
-    if (!x11::takeMessage(filter, message))
+    const bool found = x11::takeMessage(filter, message);
+    x11::queueLookedAt();
+    if (!found)
         return FALSE;
     if (removeMessage & PM_REMOVE)
         x11::messageTaken(*message);
