@@ -46,6 +46,9 @@ void play(const std::string& actions);
 void useKeyboardLayout(const char* layout);
 // The window's title as the user reads it, in UTF-8.
 std::string title(HWND window);
+// Runs this test program again, afresh, for the one case named (a disabled one too); its exit
+// code.
+int runAfresh(const char* testName);
 
 } // namespace user
 
