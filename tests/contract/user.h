@@ -47,7 +47,7 @@ void useKeyboardLayout(const char* layout);
 // The window's title as the user reads it, in UTF-8.
 std::string title(HWND window);
 // Runs this test program again, afresh, for the one case named (a disabled one too); its exit
-// code.
+// code. On the X11 layer.
 int runAfresh(const char* testName);
 
 } // namespace user

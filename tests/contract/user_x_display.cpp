@@ -115,39 +115,14 @@ std::string title(HWND window) {
 }
 #endif
 
-namespace {
-
-std::string caseArguments(const char* testName) {
-    return std::string(" --gtest_also_run_disabled_tests --gtest_filter=") + testName;
-}
-
-} // namespace
-
-#ifdef _WIN32
-int runAfresh(const char* testName) {
-    char path[MAX_PATH] = {};
-    GetModuleFileNameA(nullptr, path, sizeof path);
-    std::string commandLine = '"' + std::string(path) + '"' + caseArguments(testName);
-    STARTUPINFOA startup = {};
-    startup.cb = sizeof startup;
-    PROCESS_INFORMATION process = {};
-    if (!CreateProcessA(path, commandLine.data(), nullptr, nullptr, FALSE, 0, nullptr, nullptr,
-                        &startup, &process))
-        return -1;
-    WaitForSingleObject(process.hProcess, INFINITE);
-    DWORD exitCode = 0;
-    GetExitCodeProcess(process.hProcess, &exitCode);
-    CloseHandle(process.hThread);
-    CloseHandle(process.hProcess);
-    return static_cast<int>(exitCode);
-}
-#else
+#ifndef _WIN32
 int runAfresh(const char* testName) {
     char path[4096] = {};
     if (readlink("/proc/self/exe", path, sizeof path - 1) < 0)
         return -1;
-    const int status =
-        std::system(('"' + std::string(path) + '"' + caseArguments(testName)).c_str());
+    const int status = std::system(
+        ('"' + std::string(path) + "\" --gtest_also_run_disabled_tests --gtest_filter=" + testName)
+            .c_str());
     return WIFEXITED(status) ? WEXITSTATUS(status) : -1;
 }
 #endif
