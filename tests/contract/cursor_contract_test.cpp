@@ -34,7 +34,7 @@ TEST(CursorContract, ShowCursorCountsAndSetCursorAnswersTheShapeBefore) {
     EXPECT_EQ(LoadCursorA(nullptr, IDC_ARROW), arrow) << "the system's, shared";
     SetLastError(0);
     EXPECT_EQ(LoadCursorA(nullptr, MAKEINTRESOURCEA(1)), nullptr);
-    EXPECT_EQ(GetLastError(), static_cast<DWORD>(ERROR_RESOURCE_NAME_NOT_FOUND));
+    EXPECT_EQ(GetLastError(), static_cast<DWORD>(ERROR_RESOURCE_TYPE_NOT_FOUND));
 
     SetCursor(arrow);
     EXPECT_EQ(SetCursor(cross), arrow);

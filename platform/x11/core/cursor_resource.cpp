@@ -23,12 +23,12 @@ WORD systemCursorId(HCURSOR cursor) {
 } // namespace x11
 
 // A program carries no cursor resources of its own here, so only the system's cursors (no module)
-// can be loaded.
+// can be loaded; for any other, no cursors are found at all, as Wine answers.
 HCURSOR WINAPI LoadCursorA(HINSTANCE instance, LPCSTR cursorName) {
     if (!instance && IS_INTRESOURCE(cursorName))
         for (HICON__& each : x11::systemCursors)
             if (each.id == reinterpret_cast<ULONG_PTR>(cursorName))
                 return &each;
-    SetLastError(ERROR_RESOURCE_NAME_NOT_FOUND);
+    SetLastError(ERROR_RESOURCE_TYPE_NOT_FOUND);
     return nullptr;
 }
