@@ -16,7 +16,7 @@ group_packages() {
     running) echo "cmake g++ make libx11-dev libxft-dev fonts-dejavu-core
       libgl1-mesa-dev libglu1-mesa-dev libgl1-mesa-dri khronos-api
       xvfb openbox x11-utils xdotool wmctrl imagemagick" ;;
-    testing) echo "libgtest-dev valgrind pkg-config" ;;
+    testing) echo "libgtest-dev valgrind pkg-config libxfixes-dev" ;;
     # The cross compilers with the thread model the toolchain files name, GoogleTest's sources
     # for them, and the 64-bit Wine that runs the result; the locale sources the tests compile
     # Wine's Turkish locale from.

@@ -44,7 +44,22 @@ typedef struct tagMSG {
 #define IS_INTRESOURCE(r) ((TALVO_WIN32_CAST(ULONG_PTR, r) >> 16) == 0)
 
 #define IDI_WINLOGO MAKEINTRESOURCEA(32517)
+
+/* The system's cursors, for LoadCursorA with no module. */
 #define IDC_ARROW MAKEINTRESOURCEA(32512)
+#define IDC_IBEAM MAKEINTRESOURCEA(32513)
+#define IDC_WAIT MAKEINTRESOURCEA(32514)
+#define IDC_CROSS MAKEINTRESOURCEA(32515)
+#define IDC_UPARROW MAKEINTRESOURCEA(32516)
+#define IDC_SIZENWSE MAKEINTRESOURCEA(32642)
+#define IDC_SIZENESW MAKEINTRESOURCEA(32643)
+#define IDC_SIZEWE MAKEINTRESOURCEA(32644)
+#define IDC_SIZENS MAKEINTRESOURCEA(32645)
+#define IDC_SIZEALL MAKEINTRESOURCEA(32646)
+#define IDC_NO MAKEINTRESOURCEA(32648)
+#define IDC_HAND MAKEINTRESOURCEA(32649)
+#define IDC_APPSTARTING MAKEINTRESOURCEA(32650)
+#define IDC_HELP MAKEINTRESOURCEA(32651)
 
 #define WM_NULL 0x0000
 #define WM_CREATE 0x0001
@@ -57,6 +72,7 @@ typedef struct tagMSG {
 #define WM_PAINT 0x000F
 #define WM_CLOSE 0x0010
 #define WM_QUIT 0x0012
+#define WM_SETCURSOR 0x0020
 #define WM_KEYDOWN 0x0100
 #define WM_KEYUP 0x0101
 #define WM_CHAR 0x0102
@@ -71,6 +87,10 @@ typedef struct tagMSG {
 #define WM_MBUTTONDOWN 0x0207
 #define WM_MBUTTONUP 0x0208
 #define WM_MOUSEWHEEL 0x020A
+#define WM_CAPTURECHANGED 0x0215
+
+/* WM_SETCURSOR: where the pointer is, in the low word of lParam. */
+#define HTCLIENT 1
 
 /* WM_ACTIVATE: the low word of wParam. */
 #define WA_INACTIVE 0
@@ -177,10 +197,55 @@ typedef struct tagMSG {
 #define PM_NOREMOVE 0x0000
 #define PM_REMOVE 0x0001
 
+/* MessageBoxA's type: one button set, one icon, the default button. */
 #define MB_OK 0x00000000L
-#define MB_ICONWARNING 0x00000030L
+#define MB_OKCANCEL 0x00000001L
+#define MB_ABORTRETRYIGNORE 0x00000002L
+#define MB_YESNOCANCEL 0x00000003L
+#define MB_YESNO 0x00000004L
+#define MB_RETRYCANCEL 0x00000005L
+#define MB_CANCELTRYCONTINUE 0x00000006L
+#define MB_ICONHAND 0x00000010L
+#define MB_ICONQUESTION 0x00000020L
+#define MB_ICONEXCLAMATION 0x00000030L
+#define MB_ICONASTERISK 0x00000040L
+#define MB_ICONWARNING MB_ICONEXCLAMATION
+#define MB_ICONERROR MB_ICONHAND
+#define MB_ICONSTOP MB_ICONHAND
+#define MB_ICONINFORMATION MB_ICONASTERISK
+#define MB_DEFBUTTON1 0x00000000L
+#define MB_DEFBUTTON2 0x00000100L
+#define MB_DEFBUTTON3 0x00000200L
+#define MB_TYPEMASK 0x0000000FL
+#define MB_ICONMASK 0x000000F0L
+#define MB_DEFMASK 0x00000F00L
 
+/* MessageBoxA's answer: the button chosen. */
 #define IDOK 1
+#define IDCANCEL 2
+#define IDABORT 3
+#define IDRETRY 4
+#define IDIGNORE 5
+#define IDYES 6
+#define IDNO 7
+#define IDTRYAGAIN 10
+#define IDCONTINUE 11
+
+/* The kinds of input a wait wakes for (MsgWaitForMultipleObjects). */
+#define QS_KEY 0x0001
+#define QS_MOUSEMOVE 0x0002
+#define QS_MOUSEBUTTON 0x0004
+#define QS_POSTMESSAGE 0x0008
+#define QS_TIMER 0x0010
+#define QS_PAINT 0x0020
+#define QS_SENDMESSAGE 0x0040
+#define QS_HOTKEY 0x0080
+#define QS_ALLPOSTMESSAGE 0x0100
+#define QS_RAWINPUT 0x0400
+#define QS_MOUSE (QS_MOUSEMOVE | QS_MOUSEBUTTON)
+#define QS_INPUT (QS_MOUSE | QS_KEY | QS_RAWINPUT)
+#define QS_ALLEVENTS (QS_INPUT | QS_POSTMESSAGE | QS_TIMER | QS_PAINT | QS_HOTKEY)
+#define QS_ALLINPUT (QS_ALLEVENTS | QS_SENDMESSAGE)
 
 #define CS_VREDRAW 0x0001
 #define CS_HREDRAW 0x0002
@@ -220,6 +285,15 @@ HDC WINAPI GetDC(HWND window);
 int WINAPI ReleaseDC(HWND window, HDC deviceContext);
 BOOL WINAPI PeekMessageA(LPMSG message, HWND window, UINT filterMin, UINT filterMax,
                          UINT removeMessage);
+/* Waits for a message: 0 once it is WM_QUIT, -1 on an error (a window that is not one). */
+BOOL WINAPI GetMessageA(LPMSG message, HWND window, UINT filterMin, UINT filterMax);
+/* Waits until a message comes that the thread has not yet seen in a look at its queue. */
+BOOL WINAPI WaitMessage(void);
+/* The same for the kinds of input in wakeMask (QS_), for at most `milliseconds` (INFINITE: no
+ * limit): WAIT_OBJECT_0 + count once such input comes, WAIT_TIMEOUT. The layer has no kernel
+ * objects to wait on: any handle is an invalid one. */
+DWORD WINAPI MsgWaitForMultipleObjects(DWORD count, const HANDLE* handles, BOOL waitAll,
+                                       DWORD milliseconds, DWORD wakeMask);
 BOOL WINAPI TranslateMessage(const MSG* message);
 LRESULT WINAPI DispatchMessageA(const MSG* message);
 LRESULT WINAPI DefWindowProcA(HWND window, UINT message, WPARAM wParam, LPARAM lParam);
@@ -230,6 +304,23 @@ int WINAPI MessageBoxA(HWND owner, LPCSTR text, LPCSTR caption, UINT type);
 SHORT WINAPI GetKeyState(int virtualKey);
 /* The key's state this moment, whatever the queue holds: the sign bit while it is down. */
 SHORT WINAPI GetAsyncKeyState(int virtualKey);
+
+/* The cursor: shown while its display count is 0 or more; the shape, over the thread's windows. */
+int WINAPI ShowCursor(BOOL show);
+HCURSOR WINAPI SetCursor(HCURSOR cursor);
+HCURSOR WINAPI GetCursor(void);
+/* Where the pointer is, in screen coordinates, and where a window's client area is. */
+BOOL WINAPI GetCursorPos(LPPOINT point);
+BOOL WINAPI SetCursorPos(int x, int y);
+BOOL WINAPI ClientToScreen(HWND window, LPPOINT point);
+BOOL WINAPI ScreenToClient(HWND window, LPPOINT point);
+/* The window that takes the mouse's messages wherever the pointer is, while a button is held. */
+HWND WINAPI SetCapture(HWND window);
+BOOL WINAPI ReleaseCapture(void);
+HWND WINAPI GetCapture(void);
+/* Keeps the pointer inside the rectangle (the screen's, with null). */
+BOOL WINAPI ClipCursor(const RECT* rect);
+BOOL WINAPI GetClipCursor(LPRECT rect);
 
 #ifdef __cplusplus
 }

@@ -32,9 +32,10 @@ struct Box {
     std::string text;
     bool owned; // by the window
 };
-// What the user read in the box `showBox` shows, once answered with `key` (Return, space,
-// Escape) or, for "close", with the close button of its title bar.
-Box answer(const char* key, const std::function<void()>& showBox);
+// What the user read in the box `showBox` shows, once answered with `keys`: keys in xdotool's
+// names (Return, space, Escape, n) or "close" for the close button of its title bar, separated by
+// commas; all but the last are played once, for a box that is to stay up, and the last answers.
+Box answer(const char* keys, const std::function<void()>& showBox);
 
 // Keys, buttons and moves at the screen, in xdotool's words ("key alt+a", "click 1", "mousemove
 // 10 20"), sent through XTEST. Returns at once: the case waits for the messages they bring.
@@ -45,6 +46,9 @@ void play(const std::string& actions);
 void useKeyboardLayout(const char* layout);
 // The window's title as the user reads it, in UTF-8.
 std::string title(HWND window);
+// Runs this test program again, afresh, for the one case named (a disabled one too); its exit
+// code. On the X11 layer.
+int runAfresh(const char* testName);
 
 } // namespace user
 

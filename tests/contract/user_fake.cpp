@@ -35,5 +35,9 @@ std::string title(HWND) {
     ADD_FAILURE() << "no title bar";
     return {};
 }
+int runAfresh(const char*) {
+    ADD_FAILURE() << "no keyboard to start with";
+    return -1;
+}
 
 } // namespace user

@@ -8,6 +8,8 @@
 #include "window/x_window.h"
 
 #include <X11/Xutil.h>
+#include <sys/wait.h>
+#include <unistd.h>
 #endif
 
 #include <cstdio>
@@ -110,6 +112,18 @@ std::string title(HWND window) {
     }
     XCloseDisplay(display);
     return text;
+}
+#endif
+
+#ifndef _WIN32
+int runAfresh(const char* testName) {
+    char path[4096] = {};
+    if (readlink("/proc/self/exe", path, sizeof path - 1) < 0)
+        return -1;
+    const int status = std::system(
+        ('"' + std::string(path) + "\" --gtest_also_run_disabled_tests --gtest_filter=" + testName)
+            .c_str());
+    return WIFEXITED(status) ? WEXITSTATUS(status) : -1;
 }
 #endif
 

@@ -1,14 +1,16 @@
 #!/bin/sh
 # A user at the X display, acting through the window manager as a user would:
 #   x_user.sh minimise|restore|maximise|close TITLE
-#   x_user.sh answer-box KEY SEEN [WINDOW_TITLE]
+#   x_user.sh answer-box KEYS SEEN [WINDOW_TITLE]
 #   x_user.sh layout LAYOUT
 #   x_user.sh play XDOTOOL_ARGUMENTS...
 # The first acts on the window titled TITLE once the window manager has it. answer-box waits for
 # the next warning box (a visible window not titled WINDOW_TITLE), writes its caption, its text
 # (where the window carries it in _TALVO_MESSAGE) and whether it has an owner to the file SEEN,
-# one line each, then dismisses it with KEY, or with its close button for "close". layout sets
-# the keyboard layout; play starts xdotool with its arguments and returns at once.
+# one line each, then answers it: KEYS are keys, or "close" for its close button, separated by
+# commas; each but the last is played once, for a box that is to stay, and the last until the box
+# goes. layout sets the keyboard layout; play starts xdotool with its arguments and returns at
+# once.
 set -u
 
 # Polls, for up to 30 s on a loaded machine: xdotool gives up with an error when a window it
@@ -48,6 +50,14 @@ text() { # PROPERTY
   xprop -id "$id" -notype "$1" 2>/dev/null | sed -n "s/^$1 = \"\(.*\)\"\$/\1/p"
 }
 
+focused() {
+  [ "$(xdotool getwindowfocus 2>/dev/null)" = "$id" ]
+}
+
+press() { # KEY, or close
+  if [ "$1" = close ]; then wmctrl -i -c "$id"; else xdotool key --window "$id" "$1"; fi
+}
+
 case $1 in
   layout) exec setxkbmap "$2" ;;
   play) shift; xdotool "$@" & exit 0 ;;
@@ -61,12 +71,21 @@ case $1 in
       [ -n "$caption" ] && viewable && break
     done
     printf '%s\n%s\n%s\n' "$caption" "$message" "$owners" >"$3"
+    keys=$2
+    if [ "${keys#*,}" != "$keys" ]; then
+      for _ in $(seq 50); do focused && break; sleep 0.1; done
+      while [ "${keys#*,}" != "$keys" ]; do
+        press "${keys%%,*}"
+        sleep 0.3
+        keys=${keys#*,}
+      done
+    fi
     # A key or close the window manager is not yet ready for is played again. The X11 layer
     # opens each box on a connection of its own, so the next box may come with this one's id:
     # it is told apart by its text.
     for _ in $(seq 100); do
       viewable && [ "$(text _TALVO_MESSAGE)" = "$message" ] || exit 0
-      if [ "$2" = close ]; then wmctrl -i -c "$id"; else xdotool key --window "$id" "$2"; fi
+      press "$keys"
       sleep 0.1
     done
     echo "x_user.sh: the box stays" >&2

@@ -1,4 +1,4 @@
-// The warning box's font: Xft's antialiased one where the text libraries and a font can be had,
+// The message box's font: Xft's antialiased one where the text libraries and a font can be had,
 // otherwise one of the X server's own core fonts, which every server has.
 #ifndef TALVO_PLATFORM_X11_BOX_BOX_FONT_H
 #define TALVO_PLATFORM_X11_BOX_BOX_FONT_H

@@ -1,6 +1,8 @@
-// MessageBoxA: the warning box, or a line on standard error where no box can be shown.
-#include "box/warning_box.h"
+// MessageBoxA: the message box, or a line on standard error where no box can be shown.
+#include "box/box_style.h"
+#include "box/box_window.h"
 #include "core/text_encoding.h"
+#include "core/window_record.h"
 #include "window/x_window.h"
 
 #include <cstdio>
@@ -17,11 +19,26 @@ void writeToStandardError(const std::string& text, const std::string& caption) {
 
 } // namespace
 
-int WINAPI MessageBoxA(HWND owner, LPCSTR text, LPCSTR caption, UINT) {
+// Without a caption the box is titled "Error", as on Windows. Where no box can be shown the text
+// goes to standard error: that tells the user as much as a box with OK alone would, but answers
+// no question, so a box with any other buttons then fails.
+int WINAPI MessageBoxA(HWND owner, LPCSTR text, LPCSTR caption, UINT type) {
+    const std::optional<x11::BoxStyle> style = x11::boxStyleOf(type);
+    if (!style) {
+        SetLastError(ERROR_INVALID_MSGBOX_STYLE);
+        return 0;
+    }
+    if (owner && !x11::findWindow(owner)) {
+        SetLastError(ERROR_INVALID_WINDOW_HANDLE);
+        return 0;
+    }
     const std::u16string wideText = x11::utf16FromWindows1254(text ? text : "");
-    const std::u16string wideCaption = x11::utf16FromWindows1254(caption ? caption : "");
+    const std::u16string wideCaption = x11::utf16FromWindows1254(caption ? caption : "Error");
     const x11::XWindow* ownerWindow = x11::xWindowOf(owner);
-    if (!x11::showWarningBox(wideText, wideCaption, ownerWindow ? ownerWindow->handle : None))
-        writeToStandardError(x11::utf8FromUtf16(wideText), x11::utf8FromUtf16(wideCaption));
-    return IDOK;
+    const std::optional<int> answer = x11::showMessageBox(wideText, wideCaption, *style,
+                                                          ownerWindow ? ownerWindow->handle : None);
+    if (answer)
+        return *answer;
+    writeToStandardError(x11::utf8FromUtf16(wideText), x11::utf8FromUtf16(wideCaption));
+    return style->buttons.size() == 1 ? IDOK : 0;
 }

@@ -1,4 +1,4 @@
-// Xft and fontconfig, with FreeType and what it needs, loaded when the warning box first needs
+// Xft and fontconfig, with FreeType and what it needs, loaded when the message box first needs
 // them rather than with the program: a program that starts well shows no box and never pays for
 // them.
 #ifndef TALVO_PLATFORM_X11_BOX_XFT_LIBRARY_H

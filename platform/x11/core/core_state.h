@@ -36,7 +36,8 @@ struct CoreState {
     QueuedMessage lastKeyDown = {}; // the key-down last taken off the queue, until translated
     bool quitPosted = false;
     int quitExitCode = 0;
-    BYTE keyStates[256] = {}; // by virtual key, as GetKeyState reads them
+    DWORD newMessageKinds = 0; // QS_ bits of what was queued since the thread last looked
+    BYTE keyStates[256] = {};  // by virtual key, as GetKeyState reads them
     DWORD lastError = 0;
 };
 

@@ -54,6 +54,11 @@ BYTE sidedVirtualKey(BYTE virtualKey, BYTE scanCode, bool extended) {
     return virtualKey;
 }
 
+void setKeyToggled(BYTE virtualKey, bool toggled) {
+    BYTE& state = core.keyStates[virtualKey];
+    state = static_cast<BYTE>(toggled ? state | toggledBit : state & ~toggledBit);
+}
+
 void messageTaken(const MSG& message) {
     switch (message.message) {
     case WM_KEYDOWN:

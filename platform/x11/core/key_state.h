@@ -9,6 +9,8 @@ namespace x11 {
 
 // Everything PeekMessageA takes off the queue passes here.
 void messageTaken(const MSG& message);
+// A lock key's toggle as the keyboard has it, for the state before any key message.
+void setKeyToggled(BYTE virtualKey, bool toggled);
 
 // The left or right key that a Shift, Ctrl or Alt key of that scan code and extended flag is
 // (VK_LSHIFT, VK_RMENU, ...); any other key is itself.

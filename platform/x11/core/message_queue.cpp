@@ -1,6 +1,7 @@
 #include "core/message_queue.h"
 
 #include "core/core_state.h"
+#include "core/queue_status.h"
 
 #include <algorithm>
 
@@ -20,6 +21,7 @@ bool isSameMessage(const MSG& one, const MSG& other) {
 // Posts ahead of everything queued, as Windows takes posted messages before input: the characters
 // TranslateMessage makes of a key come right after the key.
 void postMessageNext(HWND window, UINT message, WPARAM wParam, LPARAM lParam) {
+    messageQueued(message);
     core.posted.push_front({{window, message, wParam, lParam, timeGetTime(), {}}, {}});
 }
 
@@ -27,6 +29,7 @@ void postMessageNext(HWND window, UINT message, WPARAM wParam, LPARAM lParam) {
 
 void postMessage(HWND window, UINT message, WPARAM wParam, LPARAM lParam,
                  const std::string& characters) {
+    messageQueued(message);
     core.posted.push_back({{window, message, wParam, lParam, timeGetTime(), {}}, characters});
 }
 
@@ -69,6 +72,7 @@ void discardMessagesFor(HWND window) {
 using x11::core;
 
 void WINAPI PostQuitMessage(int exitCode) {
+    x11::messageQueued(WM_QUIT);
     core.quitPosted = true;
     core.quitExitCode = exitCode;
 }

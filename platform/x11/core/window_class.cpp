@@ -1,4 +1,4 @@
-// Window classes, and the icon and cursor resources a class may name.
+// Window classes, and the icon resources a class may name.
 #include "core/window_class.h"
 
 #include "core/core_state.h"
@@ -26,7 +26,8 @@ ATOM WINAPI RegisterClassExA(const WNDCLASSEXA* windowClass) {
     if (!windowClass || !windowClass->lpszClassName || !*windowClass->lpszClassName ||
         findWindowClass(windowClass->lpszClassName))
         return 0;
-    core.classes.push_back({windowClass->lpszClassName, windowClass->lpfnWndProc, 0});
+    core.classes.push_back(
+        {windowClass->lpszClassName, windowClass->lpfnWndProc, windowClass->hCursor, 0});
     return static_cast<ATOM>(x11::firstClassAtom + core.classesRegistered++);
 }
 
@@ -39,12 +40,7 @@ BOOL WINAPI UnregisterClassA(LPCSTR className, HINSTANCE) {
     return TRUE;
 }
 
-// The program carries no icon resources, and a class without a cursor shows the one the desktop
-// has set on the root window, which is its arrow.
+// The program carries no icon resources.
 HICON WINAPI LoadIconA(HINSTANCE, LPCSTR) {
-    return nullptr;
-}
-
-HCURSOR WINAPI LoadCursorA(HINSTANCE, LPCSTR) {
     return nullptr;
 }

@@ -11,6 +11,7 @@ namespace x11 {
 struct WindowClass {
     std::string name;
     WNDPROC procedure;
+    HCURSOR cursor;  // set over its windows' client areas by the default window procedure
     int windowCount; // live windows of the class, which keep it from being unregistered
 };
 

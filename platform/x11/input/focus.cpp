@@ -2,6 +2,7 @@
 
 #include "core/message_queue.h"
 #include "core/window_record.h"
+#include "input/cursor_clip.h"
 #include "input/keyboard.h"
 
 namespace x11 {
@@ -23,6 +24,7 @@ void translateFocusEvent(HWND window, const XFocusChangeEvent& event) {
         postMessage(window, WM_SETFOCUS, 0, 0);
     } else {
         forgetHeldKeys();
+        releaseCursorClip();
         postMessage(window, WM_ACTIVATE, MAKEWPARAM(WA_INACTIVE, minimised), 0);
         postMessage(window, WM_KILLFOCUS, 0, 0);
     }

@@ -9,8 +9,9 @@
 namespace x11 {
 
 // Posts WM_MOUSEMOVE, the left, right and middle button messages and WM_MOUSEWHEEL for a motion
-// or button event in the client area. Outside it (the server keeps sending them there while a
-// button is held) they are not the window's, as on Windows without a capture.
+// or button event in the client area, each mouse message after a WM_SETCURSOR sent. Outside it
+// (the server keeps sending them there while a button is held) they are not the window's, as on
+// Windows, unless a window has the capture: then every mouse message is the capture window's.
 void translatePointerEvent(HWND window, const XEvent& event);
 
 } // namespace x11

@@ -1,14 +1,29 @@
 #include "process/signals.h"
 
+#include <cerrno>
 #include <csignal>
+#include <fcntl.h>
+#include <unistd.h>
 
 namespace x11 {
 namespace {
 
 volatile std::sig_atomic_t closeRequested = 0;
+// The pipe a wait watches for the request, made once a wait needs it: a program that never waits
+// never has it.
+int wakeReadEnd = -1;
+volatile std::sig_atomic_t wakeWriteEnd = -1;
 
+// The handler may run on any thread (the GL driver's among them), so a thread waiting for input
+// learns of the request through the pipe. The write cannot block: a full pipe already wakes.
 void requestClose(int) {
     closeRequested = 1;
+    if (wakeWriteEnd >= 0) {
+        const int savedErrno = errno;
+        const char wake = 1;
+        (void)!write(wakeWriteEnd, &wake, 1);
+        errno = savedErrno;
+    }
 }
 
 bool handledByDefault(int signal) {
@@ -41,6 +56,21 @@ bool takeCloseRequest() {
         return false;
     closeRequested = 0;
     return true;
+}
+
+bool closeRequestPending() {
+    return closeRequested;
+}
+
+int closeRequestDescriptor() {
+    if (wakeReadEnd < 0) {
+        int ends[2];
+        if (pipe2(ends, O_CLOEXEC | O_NONBLOCK) != 0)
+            return -1;
+        wakeReadEnd = ends[0];
+        wakeWriteEnd = ends[1];
+    }
+    return wakeReadEnd;
 }
 
 } // namespace x11

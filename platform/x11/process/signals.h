@@ -18,6 +18,12 @@ void handleSignals(std::initializer_list<int> signals, void (*handler)(int), int
 void takeSessionSignals();
 // Whether a close was asked for since the last call.
 bool takeCloseRequest();
+// Whether a close was asked for and not yet taken.
+bool closeRequestPending();
+// A descriptor that turns readable when a close is asked for from now on, for a wait to watch
+// beside the X connection: made on the first call, -1 when it cannot be. The waiter reads what
+// it holds before waiting on it again.
+int closeRequestDescriptor();
 
 } // namespace x11
 

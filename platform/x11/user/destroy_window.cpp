@@ -4,6 +4,7 @@
 #include "core/window_procedure.h"
 #include "core/window_record.h"
 #include "gl/gl_surface.h"
+#include "input/capture.h"
 #include "window/window_lifetime.h"
 #include "window/x_window.h"
 
@@ -14,6 +15,7 @@ BOOL WINAPI DestroyWindow(HWND window) {
     x11::WindowRecord* record = x11::findWindow(window);
     if (!record)
         return FALSE;
+    x11::releaseCaptureOf(window);
     if (!x11::xWindowOf(window)->gone)
         x11::sendMessage(window, WM_DESTROY, 0, 0);
 

@@ -2,8 +2,11 @@
 // only those already there when the poll began, each routed to the part it concerns and
 // translated into at most a few messages: a poll never waits, and however fast other clients make
 // events, it ends, so that the frames and the quit request still get their turn.
+#include "user/message_pump.h"
+
 #include "core/key_state.h"
 #include "core/message_queue.h"
+#include "core/queue_status.h"
 #include "core/window_procedure.h"
 #include "core/window_record.h"
 #include "gl/drawable_size.h"
@@ -91,15 +94,30 @@ bool takeMessage(const MessageFilter& filter, MSG* message) {
 }
 
 } // namespace
+
+void routePendingInput() {
+    if (takeCloseRequest())
+        askToClose();
+    if (Display* connection = display())
+        for (int pending = XEventsQueued(connection, QueuedAfterFlush); pending > 0; --pending) {
+            XEvent event;
+            XNextEvent(connection, &event);
+            routeEvent(event);
+        }
+}
+
 } // namespace x11
 
-// The key state follows the messages taken off the queue.
+// The key state follows the messages taken off the queue. Whatever the answer, the thread has
+// looked at its queue: what is in it is no longer new.
 BOOL WINAPI PeekMessageA(LPMSG message, HWND window, UINT filterMin, UINT filterMax,
                          UINT removeMessage) {
     if (x11::takeCloseRequest())
         x11::askToClose();
     const x11::MessageFilter filter = {window, filterMin, filterMax, removeMessage};
-    if (!x11::takeMessage(filter, message))
+    const bool found = x11::takeMessage(filter, message);
+    x11::queueLookedAt();
+    if (!found)
         return FALSE;
     if (removeMessage & PM_REMOVE)
         x11::messageTaken(*message);

@@ -1,6 +1,7 @@
 #include "xlib/connection.h"
 
 #include "xlib/error_trap.h"
+#include "xlib/lock_keys.h"
 #include "xlib/xlib_state.h"
 
 #include <X11/XKBlib.h>
@@ -45,6 +46,9 @@ const struct {
     {"_NET_FRAME_EXTENTS", &Atoms::netFrameExtents},
     {"_MOTIF_WM_HINTS", &Atoms::motifWmHints},
     {"_TALVO_MESSAGE", &Atoms::messageText},
+    {"Caps Lock", &Atoms::capsLock},
+    {"Num Lock", &Atoms::numLock},
+    {"Scroll Lock", &Atoms::scrollLock},
 };
 const int atomCount = sizeof(atomNames) / sizeof(atomNames[0]);
 
@@ -85,10 +89,13 @@ Connection openConnection(bool& lost) {
     return openConnection(recordLoss, &lost);
 }
 
+// The thread's key state starts from the keyboard as it stands when the program connects.
 const Connection& programConnection() {
     if (!xlib.programOpened) {
         xlib.programOpened = true;
         xlib.program = openConnection(endProgram, nullptr);
+        if (xlib.program.display)
+            readLockKeys(xlib.program);
     }
     return xlib.program;
 }

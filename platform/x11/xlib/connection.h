@@ -25,6 +25,9 @@ struct Atoms {
     Atom netFrameExtents;
     Atom motifWmHints;
     Atom messageText;
+    Atom capsLock; // the keyboard's indicators
+    Atom numLock;
+    Atom scrollLock;
 };
 
 // A connection and the layer's atoms, interned on it. Protocol errors never end the program: they

@@ -1,0 +1,14 @@
+// The message pump's entry for the waits (message_wait.cpp): what waits outside the queue turned
+// into messages.
+#ifndef TALVO_PLATFORM_X11_USER_MESSAGE_PUMP_H
+#define TALVO_PLATFORM_X11_USER_MESSAGE_PUMP_H
+
+namespace x11 {
+
+// The session's close request, and the X events already received, each routed to the part it
+// concerns; nothing is taken off the queue.
+void routePendingInput();
+
+} // namespace x11
+
+#endif
