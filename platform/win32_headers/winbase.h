@@ -22,7 +22,7 @@ typedef union _LARGE_INTEGER {
 /* Waits: no limit on the time, and what a wait ended with. */
 #define INFINITE 0xFFFFFFFF
 #define WAIT_OBJECT_0 0x00000000L
-#define WAIT_FAILED ((DWORD)0xFFFFFFFF)
+#define WAIT_FAILED TALVO_WIN32_CAST(DWORD, 0xFFFFFFFF)
 
 /* Memory, as the C library has it. */
 #define MoveMemory(destination, source, length) memmove((destination), (source), (length))

@@ -114,7 +114,7 @@ const int noAnswerYet = -1;
 class MessageBox {
   public:
     MessageBox(BoxSession& session, const std::u16string& text, const std::u16string& caption,
-               const BoxStyle& style, Window owner);
+               const BoxStyle& boxStyle, Window owner);
     MessageBox(const MessageBox&) = delete;
     MessageBox& operator=(const MessageBox&) = delete;
     ~MessageBox();
@@ -166,9 +166,9 @@ class MessageBox {
 };
 
 MessageBox::MessageBox(BoxSession& session, const std::u16string& text,
-                       const std::u16string& caption, const BoxStyle& style, Window owner)
-    : own(session.own), font(session.font), style(style), lines(linesOf(text)),
-      focused(style.defaultButton) {
+                       const std::u16string& caption, const BoxStyle& boxStyle, Window owner)
+    : own(session.own), font(session.font), style(boxStyle), lines(linesOf(text)),
+      focused(boxStyle.defaultButton) {
     if (!font.ready())
         return;
     allocateColors();
