@@ -80,13 +80,15 @@ case $1 in
         keys=${keys#*,}
       done
     fi
-    # A key or close the window manager is not yet ready for is played again. The X11 layer
-    # opens each box on a connection of its own, so the next box may come with this one's id:
-    # it is told apart by its text.
-    for _ in $(seq 100); do
-      viewable && [ "$(text _TALVO_MESSAGE)" = "$message" ] || exit 0
+    # A key or close the window manager is not yet ready for is played again, but only a second
+    # later: the box goes at once when the key reaches it, and a key played again meanwhile would
+    # reach the box that follows. The same box is told apart from the next by its id and text.
+    for _ in $(seq 10); do
       press "$keys"
-      sleep 0.1
+      for _ in $(seq 10); do
+        sleep 0.1
+        viewable && [ "$(text _TALVO_MESSAGE)" = "$message" ] || exit 0
+      done
     done
     echo "x_user.sh: the box stays" >&2
     exit 1 ;;
