@@ -12,10 +12,11 @@ group_packages() {
   case "$1" in
     # Build and run the program; a virtual display with a window manager where there is none,
     # driven and photographed by the display tools in scripts/display/.
-    running) echo "cmake g++ make libx11-dev libxft-dev fonts-dejavu-core
+    running) echo "cmake g++ make libx11-dev libxft-dev libxrandr-dev fonts-dejavu-core
       libgl1-mesa-dev libglu1-mesa-dev libgl1-mesa-dri
       xvfb openbox x11-utils xdotool wmctrl imagemagick" ;;
-    testing) echo "libgtest-dev valgrind" ;;
+    # The contract's user sets the virtual display's modes (xrandr).
+    testing) echo "libgtest-dev valgrind x11-xserver-utils" ;;
     # The cross compilers with the thread model the toolchain files name, GoogleTest's sources
     # for them, and the 64-bit Wine that runs the result; the locale sources the tests compile
     # Wine's Turkish locale from.

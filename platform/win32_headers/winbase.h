@@ -1,4 +1,5 @@
-/* The kernel32 calls of the Linux layer: the last error and the high-resolution counter. Part of
+/* The kernel32 calls of the Linux layer: the last error, the program's module and the
+ * high-resolution counter. Part of
  * the <windows.h> of programs built on the Linux layer; C99 and C++ alike. */
 #ifndef TALVO_WIN32_WINBASE_H
 #define TALVO_WIN32_WINBASE_H
@@ -21,6 +22,10 @@ typedef union _LARGE_INTEGER {
 DWORD WINAPI GetLastError(void);
 void WINAPI SetLastError(DWORD error);
 
+/* The program's own module (name null): the instance WinMain was given. No other module is loaded
+ * by name: null, with ERROR_MOD_NOT_FOUND. */
+HMODULE WINAPI GetModuleHandleA(LPCSTR moduleName);
+
 /* Counts since system start, and counts per second. */
 BOOL WINAPI QueryPerformanceCounter(LARGE_INTEGER* count);
 BOOL WINAPI QueryPerformanceFrequency(LARGE_INTEGER* frequency);
@@ -31,6 +36,11 @@ int WINAPI WinMain(HINSTANCE instance, HINSTANCE previousInstance, LPSTR command
 
 #ifdef __cplusplus
 }
+#endif
+
+/* The unsuffixed names, as <windows.h> maps them without UNICODE. */
+#ifndef UNICODE
+#define GetModuleHandle GetModuleHandleA
 #endif
 
 #endif

@@ -25,6 +25,10 @@ void postMessageNext(HWND window, UINT message, WPARAM wParam, LPARAM lParam) {
 
 } // namespace
 
+bool filterLets(const MessageFilter& filter, HWND window, UINT message) {
+    return (!filter.window || window == filter.window) && inRange(message, filter);
+}
+
 void postMessage(HWND window, UINT message, WPARAM wParam, LPARAM lParam,
                  const std::string& characters) {
     core.posted.push_back({{window, message, wParam, lParam, timeGetTime(), {}}, characters});

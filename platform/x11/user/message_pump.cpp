@@ -1,9 +1,11 @@
 // The message pump. Posted messages come first; X events are read only when none is waiting, and
 // only those already there when the poll began, each routed to the part it concerns and
 // translated into at most a few messages: a poll never waits, and however fast other clients make
-// events, it ends, so that the frames and the quit request still get their turn.
+// events, it ends, so that the frames and the quit request still get their turn. A window's
+// WM_PAINT comes last, as on Windows, when nothing else is waiting.
 #include "core/key_state.h"
 #include "core/message_queue.h"
+#include "core/paint.h"
 #include "core/window_procedure.h"
 #include "core/window_record.h"
 #include "gl/drawable_size.h"
@@ -87,7 +89,7 @@ bool takeMessage(const MessageFilter& filter, MSG* message) {
                 return true;
         }
     }
-    return takeQuitMessage(filter, message);
+    return takeQuitMessage(filter, message) || takePaintMessage(filter, message);
 }
 
 } // namespace
