@@ -45,6 +45,10 @@ void play(const std::string& actions);
 void useKeyboardLayout(const char* layout);
 // The window's title as the user reads it, in UTF-8.
 std::string title(HWND window);
+// Gives the display another mode of that size, as a monitor that takes it would.
+void addDisplayMode(int width, int height);
+// Whether the window manager shows the window full screen.
+bool showsFullScreen(HWND window);
 
 } // namespace user
 
