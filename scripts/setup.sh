@@ -15,8 +15,9 @@ group_packages() {
     running) echo "cmake g++ make libx11-dev libxft-dev libxrandr-dev fonts-dejavu-core
       libgl1-mesa-dev libglu1-mesa-dev libgl1-mesa-dri
       xvfb openbox x11-utils xdotool wmctrl imagemagick" ;;
-    # The contract's user sets the virtual display's modes (xrandr).
-    testing) echo "libgtest-dev valgrind x11-xserver-utils" ;;
+    # The contract's user sets the virtual display's modes (xrandr); the layer's tests read the
+    # server's screen saver (libXss).
+    testing) echo "libgtest-dev valgrind x11-xserver-utils libxss-dev" ;;
     # The cross compilers with the thread model the toolchain files name, GoogleTest's sources
     # for them, and the 64-bit Wine that runs the result; the locale sources the tests compile
     # Wine's Turkish locale from.

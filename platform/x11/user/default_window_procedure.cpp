@@ -9,7 +9,7 @@
 namespace {
 
 // The window menu's commands: the title bar's boxes, the menu's keys, and the screen saver and
-// the display's power, which start here as on Windows unless the program keeps them from coming.
+// the display's sleep, which come here unless the program keeps them (display/screen_saver.h).
 LRESULT systemCommand(HWND window, WPARAM command) {
     switch (command & 0xFFF0) {
     case SC_CLOSE:
@@ -24,7 +24,8 @@ LRESULT systemCommand(HWND window, WPARAM command) {
         ShowWindow(window, SW_RESTORE);
         return 0;
     case SC_SCREENSAVE:
-        x11::startScreenSaver();
+    case SC_MONITORPOWER:
+        x11::letScreenSaverStart(static_cast<unsigned>(command & 0xFFF0));
         return 0;
     default: // SC_KEYMENU among them: the layer has no menus to open
         return 0;

@@ -8,6 +8,7 @@
 #include "core/paint.h"
 #include "core/window_procedure.h"
 #include "core/window_record.h"
+#include "display/screen_saver.h"
 #include "gl/drawable_size.h"
 #include "gl/gl_surface.h"
 #include "input/focus.h"
@@ -100,6 +101,7 @@ BOOL WINAPI PeekMessageA(LPMSG message, HWND window, UINT filterMin, UINT filter
                          UINT removeMessage) {
     if (x11::takeCloseRequest())
         x11::askToClose();
+    x11::askBeforeScreenSaver();
     const x11::MessageFilter filter = {window, filterMin, filterMax, removeMessage};
     if (!x11::takeMessage(filter, message))
         return FALSE;
