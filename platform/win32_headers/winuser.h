@@ -344,7 +344,7 @@ typedef struct tagMSG {
 #define WS_EX_OVERLAPPEDWINDOW (WS_EX_WINDOWEDGE | WS_EX_CLIENTEDGE)
 
 /* CreateWindowExA's position and size left to the system. */
-#define CW_USEDEFAULT ((int)0x80000000)
+#define CW_USEDEFAULT TALVO_WIN32_CAST(int, 0x80000000)
 
 /* GetWindowLongPtrA and SetWindowLongPtrA. */
 #define GWLP_WNDPROC (-4)
@@ -365,10 +365,10 @@ typedef struct tagMSG {
 #define SWP_NOCOPYBITS 0x0100
 #define SWP_NOOWNERZORDER 0x0200
 #define SWP_NOSENDCHANGING 0x0400
-#define HWND_TOP ((HWND)0)
-#define HWND_BOTTOM ((HWND)1)
-#define HWND_TOPMOST ((HWND)-1)
-#define HWND_NOTOPMOST ((HWND)-2)
+#define HWND_TOP TALVO_WIN32_CAST(HWND, 0)
+#define HWND_BOTTOM TALVO_WIN32_CAST(HWND, 1)
+#define HWND_TOPMOST TALVO_WIN32_CAST(HWND, -1)
+#define HWND_NOTOPMOST TALVO_WIN32_CAST(HWND, -2)
 
 /* GetSystemMetrics. */
 #define SM_CXSCREEN 0
@@ -400,8 +400,8 @@ typedef struct tagMSG {
 #define DISP_CHANGE_BADFLAGS (-4)
 #define DISP_CHANGE_BADPARAM (-5)
 /* EnumDisplaySettingsA: the mode now, and the mode the session started in. */
-#define ENUM_CURRENT_SETTINGS ((DWORD)-1)
-#define ENUM_REGISTRY_SETTINGS ((DWORD)-2)
+#define ENUM_CURRENT_SETTINGS TALVO_WIN32_CAST(DWORD, -1)
+#define ENUM_REGISTRY_SETTINGS TALVO_WIN32_CAST(DWORD, -2)
 
 #define SW_HIDE 0
 #define SW_SHOWNORMAL 1
