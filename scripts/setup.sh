@@ -13,10 +13,12 @@ group_packages() {
     # Build and run the program (with the Khronos registry the layer's list of GL functions is
     # made from); a virtual display with a window manager where there is none, driven and
     # photographed by the display tools in scripts/display/.
-    running) echo "cmake g++ make libx11-dev libxft-dev fonts-dejavu-core
+    running) echo "cmake g++ make libx11-dev libxft-dev libxrandr-dev fonts-dejavu-core
       libgl1-mesa-dev libglu1-mesa-dev libgl1-mesa-dri khronos-api
       xvfb openbox x11-utils xdotool wmctrl imagemagick" ;;
-    testing) echo "libgtest-dev valgrind pkg-config libxfixes-dev" ;;
+    # The contract's user sets the virtual display's modes (xrandr); the layer's tests read the
+    # server's screen saver (libXss).
+    testing) echo "libgtest-dev valgrind pkg-config libxfixes-dev x11-xserver-utils libxss-dev" ;;
     # The cross compilers with the thread model the toolchain files name, GoogleTest's sources
     # for them, and the 64-bit Wine that runs the result; the locale sources the tests compile
     # Wine's Turkish locale from.

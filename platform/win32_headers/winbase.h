@@ -1,5 +1,6 @@
-/* The kernel32 calls of the Linux layer: the last error, sleeping, the clocks and the memory macros. Part of
- * the <windows.h> of programs built on the Linux layer; C99 and C++ alike. */
+/* The kernel32 calls of the Linux layer: the last error, the program's module, sleeping, the clocks
+ * and the memory macros. Part of the <windows.h> of programs built on the Linux layer; C99 and C++
+ * alike. */
 #ifndef TALVO_WIN32_WINBASE_H
 #define TALVO_WIN32_WINBASE_H
 
@@ -48,6 +49,9 @@ void WINAPI Sleep(DWORD milliseconds);
 /* Milliseconds since system start: in 32 bits, which wrap every 49.7 days, and in 64. */
 DWORD WINAPI GetTickCount(void);
 ULONGLONG WINAPI GetTickCount64(void);
+/* The program's own module (name null): the instance WinMain was given. No other module is loaded
+ * by name: null, with ERROR_MOD_NOT_FOUND. */
+HMODULE WINAPI GetModuleHandleA(LPCSTR moduleName);
 
 /* Counts since system start, and counts per second. */
 BOOL WINAPI QueryPerformanceCounter(LARGE_INTEGER* count);
@@ -59,6 +63,11 @@ int WINAPI WinMain(HINSTANCE instance, HINSTANCE previousInstance, LPSTR command
 
 #ifdef __cplusplus
 }
+#endif
+
+/* The unsuffixed names, as <windows.h> maps them without UNICODE. */
+#ifndef UNICODE
+#define GetModuleHandle GetModuleHandleA
 #endif
 
 #endif

@@ -67,6 +67,11 @@ typedef struct tagPOINT {
     LONG y;
 } POINT, *PPOINT, *LPPOINT;
 
+typedef struct _POINTL {
+    LONG x;
+    LONG y;
+} POINTL, *PPOINTL;
+
 typedef struct tagRECT {
     LONG left;
     LONG top;
@@ -74,6 +79,16 @@ typedef struct tagRECT {
     LONG bottom;
 } RECT, *PRECT, *LPRECT;
 typedef const RECT* LPCRECT;
+
+/* The unsuffixed text types, as Windows maps them without UNICODE: the ANSI ones. Under UNICODE
+ * they would be the UTF-16 ones, which the layer does not provide. */
+#ifndef UNICODE
+typedef char TCHAR;
+typedef LPSTR LPTSTR;
+typedef LPCSTR LPCTSTR;
+#define __TEXT(quote) quote
+#define TEXT(quote) __TEXT(quote)
+#endif
 
 /* The macros' casts: in C++ in function notation, which means what C's does and draws no
  * -Wold-style-cast warning in the program that expands them. */

@@ -1,6 +1,6 @@
 /* The gdi32 and opengl32 (WGL) calls of the Linux layer: pixel formats, the buffer swap and GL
- * rendering contexts. Part of the <windows.h> of programs built on the Linux layer; C99 and C++
- * alike. */
+ * rendering contexts; and the display mode record. Part of the <windows.h> of programs built on
+ * the Linux layer; C99 and C++ alike. */
 #ifndef TALVO_WIN32_WINGDI_H
 #define TALVO_WIN32_WINGDI_H
 
@@ -50,6 +50,67 @@ typedef struct tagPIXELFORMATDESCRIPTOR {
 #define PFD_TYPE_COLORINDEX 1
 #define PFD_MAIN_PLANE 0
 
+/* A display mode, as EnumDisplaySettingsA and ChangeDisplaySettingsA take it: dmFields says which
+ * fields are set. The printer's fields share unions with the display's, as on Windows (nameless,
+ * which C99 takes as the compiler's extension). */
+#define CCHDEVICENAME 32
+#define CCHFORMNAME 32
+typedef struct _devicemodeA {
+    BYTE dmDeviceName[CCHDEVICENAME];
+    WORD dmSpecVersion;
+    WORD dmDriverVersion;
+    WORD dmSize;
+    WORD dmDriverExtra;
+    DWORD dmFields;
+    __extension__ union {
+        __extension__ struct {
+            short dmOrientation;
+            short dmPaperSize;
+            short dmPaperLength;
+            short dmPaperWidth;
+            short dmScale;
+            short dmCopies;
+            short dmDefaultSource;
+            short dmPrintQuality;
+        };
+        __extension__ struct {
+            POINTL dmPosition;
+            DWORD dmDisplayOrientation;
+            DWORD dmDisplayFixedOutput;
+        };
+    };
+    short dmColor;
+    short dmDuplex;
+    short dmYResolution;
+    short dmTTOption;
+    short dmCollate;
+    BYTE dmFormName[CCHFORMNAME];
+    WORD dmLogPixels;
+    DWORD dmBitsPerPel;
+    DWORD dmPelsWidth;
+    DWORD dmPelsHeight;
+    __extension__ union {
+        DWORD dmDisplayFlags;
+        DWORD dmNup;
+    };
+    DWORD dmDisplayFrequency;
+    DWORD dmICMMethod;
+    DWORD dmICMIntent;
+    DWORD dmMediaType;
+    DWORD dmDitherType;
+    DWORD dmReserved1;
+    DWORD dmReserved2;
+    DWORD dmPanningWidth;
+    DWORD dmPanningHeight;
+} DEVMODEA, *PDEVMODEA, *LPDEVMODEA;
+
+#define DM_POSITION 0x00000020L
+#define DM_BITSPERPEL 0x00040000L
+#define DM_PELSWIDTH 0x00080000L
+#define DM_PELSHEIGHT 0x00100000L
+#define DM_DISPLAYFLAGS 0x00200000L
+#define DM_DISPLAYFREQUENCY 0x00400000L
+
 /* Graphics device interface (gdi32). */
 int WINAPI ChoosePixelFormat(HDC deviceContext, const PIXELFORMATDESCRIPTOR* request);
 /* The number of pixel formats; and, with a descriptor of nBytes bytes at least, that format's. */
@@ -75,6 +136,13 @@ PROC WINAPI wglGetProcAddress(LPCSTR name);
 
 #ifdef __cplusplus
 }
+#endif
+
+/* The unsuffixed names, as <windows.h> maps them without UNICODE. */
+#ifndef UNICODE
+typedef DEVMODEA DEVMODE;
+typedef PDEVMODEA PDEVMODE;
+typedef LPDEVMODEA LPDEVMODE;
 #endif
 
 #endif

@@ -4,6 +4,7 @@
 #define TALVO_WIN32_WINUSER_H
 
 #include "windef.h"
+#include "wingdi.h"
 
 #ifdef __cplusplus
 extern "C" {
@@ -25,6 +26,55 @@ typedef struct tagWNDCLASSEXA {
     LPCSTR lpszClassName;
     HICON hIconSm;
 } WNDCLASSEXA, *PWNDCLASSEXA, *LPWNDCLASSEXA;
+
+typedef struct tagWNDCLASSA {
+    UINT style;
+    WNDPROC lpfnWndProc;
+    int cbClsExtra;
+    int cbWndExtra;
+    HINSTANCE hInstance;
+    HICON hIcon;
+    HCURSOR hCursor;
+    HBRUSH hbrBackground;
+    LPCSTR lpszMenuName;
+    LPCSTR lpszClassName;
+} WNDCLASSA, *PWNDCLASSA, *LPWNDCLASSA;
+
+/* What CreateWindowExA was given, for WM_NCCREATE and WM_CREATE (lParam points to it). */
+typedef struct tagCREATESTRUCTA {
+    LPVOID lpCreateParams;
+    HINSTANCE hInstance;
+    HMENU hMenu;
+    HWND hwndParent;
+    int cy;
+    int cx;
+    int y;
+    int x;
+    LONG style;
+    LPCSTR lpszName;
+    LPCSTR lpszClass;
+    DWORD dwExStyle;
+} CREATESTRUCTA, *LPCREATESTRUCTA;
+
+/* Where a window went, for WM_WINDOWPOSCHANGED (lParam points to it). */
+typedef struct tagWINDOWPOS {
+    HWND hwnd;
+    HWND hwndInsertAfter;
+    int x;
+    int y;
+    int cx;
+    int cy;
+    UINT flags;
+} WINDOWPOS, *LPWINDOWPOS, *PWINDOWPOS;
+
+typedef struct tagPAINTSTRUCT {
+    HDC hdc;
+    BOOL fErase;
+    RECT rcPaint;
+    BOOL fRestore;
+    BOOL fIncUpdate;
+    BYTE rgbReserved[32];
+} PAINTSTRUCT, *PPAINTSTRUCT, *LPPAINTSTRUCT;
 
 typedef struct tagMSG {
     HWND hwnd;
@@ -72,13 +122,19 @@ typedef struct tagMSG {
 #define WM_PAINT 0x000F
 #define WM_CLOSE 0x0010
 #define WM_QUIT 0x0012
+#define WM_SHOWWINDOW 0x0018
 #define WM_SETCURSOR 0x0020
+#define WM_WINDOWPOSCHANGED 0x0047
+#define WM_DISPLAYCHANGE 0x007E
+#define WM_NCCREATE 0x0081
+#define WM_NCDESTROY 0x0082
 #define WM_KEYDOWN 0x0100
 #define WM_KEYUP 0x0101
 #define WM_CHAR 0x0102
 #define WM_SYSKEYDOWN 0x0104
 #define WM_SYSKEYUP 0x0105
 #define WM_SYSCHAR 0x0106
+#define WM_SYSCOMMAND 0x0112
 #define WM_MOUSEMOVE 0x0200
 #define WM_LBUTTONDOWN 0x0201
 #define WM_LBUTTONUP 0x0202
@@ -88,6 +144,9 @@ typedef struct tagMSG {
 #define WM_MBUTTONUP 0x0208
 #define WM_MOUSEWHEEL 0x020A
 #define WM_CAPTURECHANGED 0x0215
+/* The first numbers free for a program's own messages: within its window class, and anywhere. */
+#define WM_USER 0x0400
+#define WM_APP 0x8000
 
 /* WM_SETCURSOR: where the pointer is, in the low word of lParam. */
 #define HTCLIENT 1
@@ -96,6 +155,15 @@ typedef struct tagMSG {
 #define WA_INACTIVE 0
 #define WA_ACTIVE 1
 #define WA_CLICKACTIVE 2
+
+/* WM_SYSCOMMAND: the command, in wParam (the low four bits are the system's own). */
+#define SC_MINIMIZE 0xF020
+#define SC_MAXIMIZE 0xF030
+#define SC_CLOSE 0xF060
+#define SC_KEYMENU 0xF100
+#define SC_RESTORE 0xF120
+#define SC_SCREENSAVE 0xF140
+#define SC_MONITORPOWER 0xF170
 
 /* Mouse messages: the buttons and keys held, in wParam. */
 #define MK_LBUTTON 0x0001
@@ -249,11 +317,91 @@ typedef struct tagMSG {
 
 #define CS_VREDRAW 0x0001
 #define CS_HREDRAW 0x0002
+#define CS_OWNDC 0x0020
 
+#define WS_OVERLAPPED 0x00000000L
+#define WS_POPUP 0x80000000L
+#define WS_MINIMIZE 0x20000000L
+#define WS_VISIBLE 0x10000000L
+#define WS_CLIPSIBLINGS 0x04000000L
+#define WS_CLIPCHILDREN 0x02000000L
+#define WS_MAXIMIZE 0x01000000L
 #define WS_CAPTION 0x00C00000L
+#define WS_BORDER 0x00800000L
+#define WS_DLGFRAME 0x00400000L
 #define WS_SYSMENU 0x00080000L
+#define WS_THICKFRAME 0x00040000L
+#define WS_SIZEBOX WS_THICKFRAME
 #define WS_MINIMIZEBOX 0x00020000L
 #define WS_MAXIMIZEBOX 0x00010000L
+#define WS_OVERLAPPEDWINDOW                                                                        \
+    (WS_OVERLAPPED | WS_CAPTION | WS_SYSMENU | WS_THICKFRAME | WS_MINIMIZEBOX | WS_MAXIMIZEBOX)
+#define WS_POPUPWINDOW (WS_POPUP | WS_BORDER | WS_SYSMENU)
+
+#define WS_EX_WINDOWEDGE 0x00000100L
+#define WS_EX_CLIENTEDGE 0x00000200L
+#define WS_EX_APPWINDOW 0x00040000L
+#define WS_EX_OVERLAPPEDWINDOW (WS_EX_WINDOWEDGE | WS_EX_CLIENTEDGE)
+
+/* CreateWindowExA's position and size left to the system. */
+#define CW_USEDEFAULT TALVO_WIN32_CAST(int, 0x80000000)
+
+/* GetWindowLongPtrA and SetWindowLongPtrA. */
+#define GWLP_WNDPROC (-4)
+#define GWLP_HINSTANCE (-6)
+#define GWL_STYLE (-16)
+#define GWL_EXSTYLE (-20)
+#define GWLP_USERDATA (-21)
+
+/* SetWindowPos: what to leave as it is, and what else to do. */
+#define SWP_NOSIZE 0x0001
+#define SWP_NOMOVE 0x0002
+#define SWP_NOZORDER 0x0004
+#define SWP_NOREDRAW 0x0008
+#define SWP_NOACTIVATE 0x0010
+#define SWP_FRAMECHANGED 0x0020
+#define SWP_SHOWWINDOW 0x0040
+#define SWP_HIDEWINDOW 0x0080
+#define SWP_NOCOPYBITS 0x0100
+#define SWP_NOOWNERZORDER 0x0200
+#define SWP_NOSENDCHANGING 0x0400
+#define HWND_TOP TALVO_WIN32_CAST(HWND, 0)
+#define HWND_BOTTOM TALVO_WIN32_CAST(HWND, 1)
+#define HWND_TOPMOST TALVO_WIN32_CAST(HWND, -1)
+#define HWND_NOTOPMOST TALVO_WIN32_CAST(HWND, -2)
+
+/* GetSystemMetrics. */
+#define SM_CXSCREEN 0
+#define SM_CYSCREEN 1
+#define SM_CYCAPTION 4
+#define SM_CXBORDER 5
+#define SM_CYBORDER 6
+#define SM_CXDLGFRAME 7
+#define SM_CYDLGFRAME 8
+#define SM_CXFIXEDFRAME SM_CXDLGFRAME
+#define SM_CYFIXEDFRAME SM_CYDLGFRAME
+#define SM_CXFULLSCREEN 16
+#define SM_CYFULLSCREEN 17
+#define SM_CXFRAME 32
+#define SM_CYFRAME 33
+#define SM_CXSIZEFRAME SM_CXFRAME
+#define SM_CYSIZEFRAME SM_CYFRAME
+#define SM_CXPADDEDBORDER 92
+
+/* ChangeDisplaySettingsA: how, and its answers. */
+#define CDS_UPDATEREGISTRY 0x00000001
+#define CDS_TEST 0x00000002
+#define CDS_FULLSCREEN 0x00000004
+#define DISP_CHANGE_SUCCESSFUL 0
+#define DISP_CHANGE_RESTART 1
+#define DISP_CHANGE_FAILED (-1)
+#define DISP_CHANGE_BADMODE (-2)
+#define DISP_CHANGE_NOTUPDATED (-3)
+#define DISP_CHANGE_BADFLAGS (-4)
+#define DISP_CHANGE_BADPARAM (-5)
+/* EnumDisplaySettingsA: the mode now, and the mode the session started in. */
+#define ENUM_CURRENT_SETTINGS TALVO_WIN32_CAST(DWORD, -1)
+#define ENUM_REGISTRY_SETTINGS TALVO_WIN32_CAST(DWORD, -2)
 
 #define SW_HIDE 0
 #define SW_SHOWNORMAL 1
@@ -269,6 +417,8 @@ typedef struct tagMSG {
 #define SW_RESTORE 9
 #define SW_SHOWDEFAULT 10
 
+/* Classes and windows. */
+ATOM WINAPI RegisterClassA(const WNDCLASSA* windowClass);
 ATOM WINAPI RegisterClassExA(const WNDCLASSEXA* windowClass);
 BOOL WINAPI UnregisterClassA(LPCSTR className, HINSTANCE instance);
 HICON WINAPI LoadIconA(HINSTANCE instance, LPCSTR iconName);
@@ -276,13 +426,40 @@ HCURSOR WINAPI LoadCursorA(HINSTANCE instance, LPCSTR cursorName);
 HWND WINAPI CreateWindowExA(DWORD exStyle, LPCSTR className, LPCSTR windowName, DWORD style, int x,
                             int y, int width, int height, HWND parent, HMENU menu,
                             HINSTANCE instance, LPVOID param);
+#define CreateWindowA(className, windowName, style, x, y, width, height, parent, menu, instance,   \
+                      param)                                                                       \
+    CreateWindowExA(0L, className, windowName, style, x, y, width, height, parent, menu, instance, \
+                    param)
 BOOL WINAPI ShowWindow(HWND window, int showCommand);
 BOOL WINAPI UpdateWindow(HWND window);
 BOOL WINAPI DestroyWindow(HWND window);
 BOOL WINAPI SetWindowTextA(HWND window, LPCSTR text);
+BOOL WINAPI IsWindow(HWND window);
+BOOL WINAPI IsWindowVisible(HWND window);
+BOOL WINAPI IsIconic(HWND window);
+LONG_PTR WINAPI GetWindowLongPtrA(HWND window, int index);
+LONG_PTR WINAPI SetWindowLongPtrA(HWND window, int index, LONG_PTR value);
+
+/* Sizes and places. */
 BOOL WINAPI GetClientRect(HWND window, LPRECT rect);
+BOOL WINAPI GetWindowRect(HWND window, LPRECT rect);
+BOOL WINAPI AdjustWindowRect(LPRECT rect, DWORD style, BOOL menu);
+BOOL WINAPI AdjustWindowRectEx(LPRECT rect, DWORD style, BOOL menu, DWORD exStyle);
+BOOL WINAPI SetWindowPos(HWND window, HWND insertAfter, int x, int y, int width, int height,
+                         UINT flags);
+BOOL WINAPI MoveWindow(HWND window, int x, int y, int width, int height, BOOL repaint);
+int WINAPI GetSystemMetrics(int index);
+
+/* Painting. */
 HDC WINAPI GetDC(HWND window);
 int WINAPI ReleaseDC(HWND window, HDC deviceContext);
+HDC WINAPI BeginPaint(HWND window, LPPAINTSTRUCT paint);
+BOOL WINAPI EndPaint(HWND window, const PAINTSTRUCT* paint);
+BOOL WINAPI InvalidateRect(HWND window, const RECT* rect, BOOL erase);
+BOOL WINAPI ValidateRect(HWND window, const RECT* rect);
+BOOL WINAPI GetUpdateRect(HWND window, LPRECT rect, BOOL erase);
+
+/* Messages. */
 BOOL WINAPI PeekMessageA(LPMSG message, HWND window, UINT filterMin, UINT filterMax,
                          UINT removeMessage);
 /* Waits for a message: 0 once it is WM_QUIT, -1 on an error (a window that is not one). */
@@ -296,9 +473,23 @@ DWORD WINAPI MsgWaitForMultipleObjects(DWORD count, const HANDLE* handles, BOOL 
                                        DWORD milliseconds, DWORD wakeMask);
 BOOL WINAPI TranslateMessage(const MSG* message);
 LRESULT WINAPI DispatchMessageA(const MSG* message);
+LRESULT WINAPI SendMessageA(HWND window, UINT message, WPARAM wParam, LPARAM lParam);
+BOOL WINAPI PostMessageA(HWND window, UINT message, WPARAM wParam, LPARAM lParam);
 LRESULT WINAPI DefWindowProcA(HWND window, UINT message, WPARAM wParam, LPARAM lParam);
+/* Passes a message on to a window procedure, as one that replaced it with SetWindowLongPtrA
+ * does with the messages it leaves to the one it replaced. */
+LRESULT WINAPI CallWindowProcA(WNDPROC procedure, HWND window, UINT message, WPARAM wParam,
+                               LPARAM lParam);
 void WINAPI PostQuitMessage(int exitCode);
 int WINAPI MessageBoxA(HWND owner, LPCSTR text, LPCSTR caption, UINT type);
+
+/* Activation and the keyboard focus. */
+HWND WINAPI SetFocus(HWND window);
+HWND WINAPI GetFocus(void);
+BOOL WINAPI SetForegroundWindow(HWND window);
+HWND WINAPI GetForegroundWindow(void);
+
+/* Keys. */
 /* The key's state as of the key messages taken from the queue so far: the sign bit while it is
  * down, the low bit while it is toggled on (Caps Lock, Num Lock). */
 SHORT WINAPI GetKeyState(int virtualKey);
@@ -322,8 +513,44 @@ HWND WINAPI GetCapture(void);
 BOOL WINAPI ClipCursor(const RECT* rect);
 BOOL WINAPI GetClipCursor(LPRECT rect);
 
+/* Display modes: the display's (deviceName null) by number from 0, or ENUM_CURRENT_SETTINGS. */
+BOOL WINAPI EnumDisplaySettingsA(LPCSTR deviceName, DWORD modeNumber, LPDEVMODEA mode);
+LONG WINAPI ChangeDisplaySettingsA(LPDEVMODEA mode, DWORD flags);
+
 #ifdef __cplusplus
 }
+#endif
+
+/* The unsuffixed names, as <windows.h> maps them without UNICODE. */
+#ifndef UNICODE
+typedef WNDCLASSA WNDCLASS;
+typedef PWNDCLASSA PWNDCLASS;
+typedef LPWNDCLASSA LPWNDCLASS;
+typedef WNDCLASSEXA WNDCLASSEX;
+typedef PWNDCLASSEXA PWNDCLASSEX;
+typedef LPWNDCLASSEXA LPWNDCLASSEX;
+typedef CREATESTRUCTA CREATESTRUCT;
+typedef LPCREATESTRUCTA LPCREATESTRUCT;
+#define MAKEINTRESOURCE MAKEINTRESOURCEA
+#define RegisterClass RegisterClassA
+#define RegisterClassEx RegisterClassExA
+#define UnregisterClass UnregisterClassA
+#define LoadIcon LoadIconA
+#define LoadCursor LoadCursorA
+#define CreateWindowEx CreateWindowExA
+#define CreateWindow CreateWindowA
+#define SetWindowText SetWindowTextA
+#define GetWindowLongPtr GetWindowLongPtrA
+#define SetWindowLongPtr SetWindowLongPtrA
+#define PeekMessage PeekMessageA
+#define DispatchMessage DispatchMessageA
+#define SendMessage SendMessageA
+#define PostMessage PostMessageA
+#define DefWindowProc DefWindowProcA
+#define CallWindowProc CallWindowProcA
+#define MessageBox MessageBoxA
+#define EnumDisplaySettings EnumDisplaySettingsA
+#define ChangeDisplaySettings ChangeDisplaySettingsA
 #endif
 
 #endif

@@ -4,6 +4,7 @@
 #include <chrono>
 #include <iterator>
 #include <thread>
+#include <utility>
 
 namespace contract {
 
@@ -99,9 +100,36 @@ const char* messageName(UINT message) {
     const char* const mouse[] = {
         "mousemove", "lbuttondown", "lbuttonup", "", "rbuttondown", "rbuttonup",
         "",          "mbuttondown", "mbuttonup", "", "mousewheel"};
-    return message - WM_KEYDOWN <= WM_SYSCHAR - WM_KEYDOWN          ? keys[message - WM_KEYDOWN]
-           : message - WM_MOUSEMOVE <= WM_MOUSEWHEEL - WM_MOUSEMOVE ? mouse[message - WM_MOUSEMOVE]
-                                                                    : "other";
+    const std::pair<UINT, const char*> windowMessages[] = {
+        {WM_CREATE, "create"},
+        {WM_DESTROY, "destroy"},
+        {WM_SIZE, "size"},
+        {WM_ACTIVATE, "activate"},
+        {WM_SETFOCUS, "setfocus"},
+        {WM_KILLFOCUS, "killfocus"},
+        {WM_PAINT, "paint"},
+        {WM_CLOSE, "close"},
+        {WM_SHOWWINDOW, "showwindow"},
+        {WM_WINDOWPOSCHANGED, "windowposchanged"},
+        {WM_NCCREATE, "nccreate"},
+        {WM_NCDESTROY, "ncdestroy"},
+        {WM_SYSCOMMAND, "syscommand"},
+        {WM_DISPLAYCHANGE, "displaychange"}};
+    if (message - WM_KEYDOWN <= WM_SYSCHAR - WM_KEYDOWN)
+        return keys[message - WM_KEYDOWN];
+    if (message - WM_MOUSEMOVE <= WM_MOUSEWHEEL - WM_MOUSEMOVE)
+        return mouse[message - WM_MOUSEMOVE];
+    for (const auto& [number, name] : windowMessages)
+        if (number == message)
+            return name;
+    return "other";
+}
+
+std::string names(const std::vector<Received>& messages) {
+    std::string lines;
+    for (const Received& each : messages)
+        lines += std::string(lines.empty() ? "" : " ") + messageName(each.message);
+    return lines;
 }
 
 std::string describe(const std::vector<Received>& messages) {

@@ -68,6 +68,8 @@ std::string describe(UINT message, WParam wParam, LParam lParam) {
     return line;
 }
 std::string describe(const std::vector<Received>& messages);
+// The messages' names alone, in order, on one line.
+std::string names(const std::vector<Received>& messages);
 
 // The program's request: drawn to a window, GL, double-buffered, RGBA, 16 colour bits.
 PIXELFORMATDESCRIPTOR programsRequest();

@@ -49,6 +49,10 @@ std::string title(HWND window);
 // Runs this test program again, afresh, for the one case named (a disabled one too); its exit
 // code. On the X11 layer.
 int runAfresh(const char* testName);
+// Gives the display another mode of that size, as a monitor that takes it would.
+void addDisplayMode(int width, int height);
+// Whether the window manager shows the window full screen.
+bool showsFullScreen(HWND window);
 
 } // namespace user
 

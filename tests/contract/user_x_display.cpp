@@ -86,6 +86,15 @@ void play(const std::string& actions) {
     EXPECT_EQ(runUser("play " + actions), 0) << actions;
 }
 
+void addDisplayMode(int width, int height) {
+    const std::string size = std::to_string(width) + "x" + std::to_string(height);
+    EXPECT_EQ(runUser("add-mode " + size), 0) << size;
+}
+
+bool showsFullScreen(HWND) {
+    return runUser(std::string("full-screen ") + windowTitle) == 0;
+}
+
 void useKeyboardLayout(const char* layout) {
     EXPECT_EQ(runUser(std::string("layout ") + layout), 0) << layout;
 }

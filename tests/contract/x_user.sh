@@ -4,6 +4,8 @@
 #   x_user.sh answer-box KEYS SEEN [WINDOW_TITLE]
 #   x_user.sh layout LAYOUT
 #   x_user.sh play XDOTOOL_ARGUMENTS...
+#   x_user.sh add-mode WIDTHxHEIGHT
+#   x_user.sh full-screen TITLE
 # The first acts on the window titled TITLE once the window manager has it. answer-box waits for
 # the next warning box (a visible window not titled WINDOW_TITLE), writes its caption, its text
 # (where the window carries it in _TALVO_MESSAGE) and whether it has an owner to the file SEEN,
@@ -11,6 +13,9 @@
 # commas; each but the last is played once, for a box that is to stay, and the last until the box
 # goes. layout sets the keyboard layout; play starts xdotool with its arguments and returns at
 # once.
+# add-mode gives the display's output a mode of that size at 60 Hz, as a monitor offers it, unless
+# it has one; full-screen succeeds when the window manager shows the window titled TITLE full
+# screen.
 set -u
 
 # Polls, for up to 30 s on a loaded machine: xdotool gives up with an error when a window it
@@ -60,6 +65,14 @@ press() { # KEY, or close
 
 case $1 in
   layout) exec setxkbmap "$2" ;;
+  add-mode)
+    output=$(xrandr | awk '/ connected/ { print $1; exit }')
+    xrandr | grep -q "^ *$2 " && exit 0
+    # A modeline with narrow blanking, its clock in MHz giving 60 frames a second.
+    modeline=$(echo "$2" | awk -Fx '{ h = $1 + 160; v = $2 + 30
+      printf "%.2f %d %d %d %d %d %d %d %d", h * v * 60 / 1e6, $1, $1 + 48, $1 + 80, h, $2, $2 + 3, $2 + 9, v }')
+    # shellcheck disable=SC2086 # the modeline's numbers, one argument each
+    xrandr --newmode "$2" $modeline && exec xrandr --addmode "$output" "$2" ;;
   play) shift; xdotool "$@" & exit 0 ;;
   answer-box)
     # A window that goes away while it is read (as Wine's last box may) was not the box.
@@ -100,4 +113,5 @@ case $1 in
   restore) wmctrl -i -a "$id" ;;
   maximise) wmctrl -i -r "$id" -b add,maximized_vert,maximized_horz ;;
   close) wmctrl -i -c "$id" ;;
+  full-screen) xprop -id "$id" _NET_WM_STATE | grep -q _NET_WM_STATE_FULLSCREEN ;;
 esac

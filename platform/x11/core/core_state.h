@@ -1,5 +1,6 @@
 // Everything the Win32 rules keep, in one place: the windows and device contexts with their
-// handles, the registered classes, the thread's message queue, its key state and its last error.
+// handles, the registered classes, the thread's message queue, its active window and focus, its
+// key state and its last error.
 #ifndef TALVO_PLATFORM_X11_CORE_CORE_STATE_H
 #define TALVO_PLATFORM_X11_CORE_CORE_STATE_H
 
@@ -24,6 +25,9 @@ struct QueuedMessage {
     std::string characters;
 };
 
+// Alt or F10 pressed with no other key since: released, it asks for the menu (SC_KEYMENU).
+enum class MenuKey { none, alt, f10 };
+
 // Class atoms are numbered from the start of the range Windows gives registered classes.
 const ATOM firstClassAtom = 0xC000;
 
@@ -37,7 +41,10 @@ struct CoreState {
     bool quitPosted = false;
     int quitExitCode = 0;
     DWORD newMessageKinds = 0; // QS_ bits of what was queued since the thread last looked
-    BYTE keyStates[256] = {};  // by virtual key, as GetKeyState reads them
+    HWND activeWindow = nullptr;
+    HWND focusWindow = nullptr;
+    BYTE keyStates[256] = {}; // by virtual key, as GetKeyState reads them
+    MenuKey menuKey = MenuKey::none;
     DWORD lastError = 0;
 };
 

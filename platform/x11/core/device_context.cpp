@@ -19,13 +19,22 @@ void releaseDeviceContextsOf(HWND window) {
 } // namespace x11
 
 HDC WINAPI GetDC(HWND window) {
-    return x11::findWindow(window) ? x11::core.deviceContexts.add({window}) : nullptr;
+    x11::WindowRecord* record = x11::findWindow(window);
+    if (!record)
+        return nullptr;
+    if (!(record->windowClass->style & CS_OWNDC))
+        return x11::core.deviceContexts.add({window});
+    if (!record->ownDeviceContext)
+        record->ownDeviceContext = x11::core.deviceContexts.add({window});
+    return record->ownDeviceContext;
 }
 
-// 1 when the device context was the window's and is released now, 0 otherwise.
+// 1 when the device context was the window's and is released now, or is the window's own, which
+// stays; 0 otherwise.
 int WINAPI ReleaseDC(HWND window, HDC deviceContext) {
     if (!window || x11::windowOfDeviceContext(deviceContext) != window)
         return 0;
-    x11::core.deviceContexts.remove(deviceContext);
+    if (deviceContext != x11::findWindow(window)->ownDeviceContext)
+        x11::core.deviceContexts.remove(deviceContext);
     return 1;
 }

@@ -27,6 +27,10 @@ void postMessageNext(HWND window, UINT message, WPARAM wParam, LPARAM lParam) {
 
 } // namespace
 
+bool filterLets(const MessageFilter& filter, HWND window, UINT message) {
+    return (!filter.window || window == filter.window) && inRange(message, filter);
+}
+
 void postMessage(HWND window, UINT message, WPARAM wParam, LPARAM lParam,
                  const std::string& characters) {
     messageQueued(message);

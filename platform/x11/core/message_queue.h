@@ -19,6 +19,8 @@ struct MessageFilter {
     UINT removeMessage;
 };
 
+// Whether the filter lets a message of that window and number through.
+bool filterLets(const MessageFilter& filter, HWND window, UINT message);
 // Posts behind everything queued; a key-down with the characters (Windows-1254) it types.
 void postMessage(HWND window, UINT message, WPARAM wParam, LPARAM lParam,
                  const std::string& characters = {});

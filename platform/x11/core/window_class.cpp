@@ -27,8 +27,21 @@ ATOM WINAPI RegisterClassExA(const WNDCLASSEXA* windowClass) {
         findWindowClass(windowClass->lpszClassName))
         return 0;
     core.classes.push_back(
-        {windowClass->lpszClassName, windowClass->lpfnWndProc, windowClass->hCursor, 0});
+        {windowClass->lpszClassName, windowClass->style, windowClass->lpfnWndProc,
+         windowClass->hCursor, 0});
     return static_cast<ATOM>(x11::firstClassAtom + core.classesRegistered++);
+}
+
+// The same class without a small icon.
+ATOM WINAPI RegisterClassA(const WNDCLASSA* windowClass) {
+    if (!windowClass)
+        return 0;
+    const WNDCLASSEXA extended = {
+        sizeof(WNDCLASSEXA),       windowClass->style,         windowClass->lpfnWndProc,
+        windowClass->cbClsExtra,   windowClass->cbWndExtra,    windowClass->hInstance,
+        windowClass->hIcon,        windowClass->hCursor,       windowClass->hbrBackground,
+        windowClass->lpszMenuName, windowClass->lpszClassName, nullptr};
+    return RegisterClassExA(&extended);
 }
 
 BOOL WINAPI UnregisterClassA(LPCSTR className, HINSTANCE) {

@@ -10,6 +10,7 @@ namespace x11 {
 
 struct WindowClass {
     std::string name;
+    UINT style; // CS_OWNDC, CS_HREDRAW, CS_VREDRAW
     WNDPROC procedure;
     HCURSOR cursor;  // set over its windows' client areas by the default window procedure
     int windowCount; // live windows of the class, which keep it from being unregistered

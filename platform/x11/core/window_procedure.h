@@ -6,8 +6,8 @@
 
 namespace x11 {
 
-// Calls the window procedure of a live window's class at once. A window whose class has none, or
-// that is not live, answers 0: nothing handles the message.
+// Calls the window procedure of a live window at once: its class's, or the one SetWindowLongPtrA
+// gave it. A window without one, or that is not live, answers 0: nothing handles the message.
 LRESULT sendMessage(HWND window, UINT message, WPARAM wParam, LPARAM lParam);
 
 } // namespace x11

@@ -8,9 +8,8 @@
 
 namespace x11 {
 
-// Posts WM_ACTIVATE and then WM_SETFOCUS when the window gets the keyboard, WM_ACTIVATE
-// (WA_INACTIVE) and then WM_KILLFOCUS when it loses it. The other window is not named (null, as
-// for another program's window).
+// The window that gets the keyboard is activated, the one that loses it to another program
+// deactivated (core/activation.h): their messages are posted behind what is already queued.
 void translateFocusEvent(HWND window, const XFocusChangeEvent& event);
 
 } // namespace x11

@@ -1,5 +1,6 @@
 #include "input/keyboard.h"
 
+#include "core/activation.h"
 #include "core/message_queue.h"
 #include "input/key_characters.h"
 #include "input/key_codes.h"
@@ -79,6 +80,9 @@ void translateKeyEvent(HWND window, XKeyEvent& event) {
         press ? (system ? WM_SYSKEYDOWN : WM_KEYDOWN) : (system ? WM_SYSKEYUP : WM_KEYUP);
     const std::string characters =
         press ? charactersOf(symbol, std::string(latin1, std::max(length, 0))) : std::string();
+    // Keys go to the window with the focus, which SetFocus may have moved within the program.
+    if (HWND focus = focusWindow())
+        window = focus;
     postMessage(window, message, key.virtualKey, keyParameter(key, altHeld, wasDown, press),
                 characters);
 }

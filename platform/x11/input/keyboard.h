@@ -9,7 +9,8 @@
 namespace x11 {
 
 // Posts WM_KEYDOWN or WM_KEYUP for a key press or release, or WM_SYSKEYDOWN and WM_SYSKEYUP
-// under Alt and for F10; a key-down with the characters the press types, for TranslateMessage.
+// under Alt and for F10, to the window with the focus (that of the event where none has it); a
+// key-down with the characters the press types, for TranslateMessage.
 void translateKeyEvent(HWND window, XKeyEvent& event);
 // The keyboard went to another window: keys held now are released there, unseen here.
 void forgetHeldKeys();

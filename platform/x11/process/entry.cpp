@@ -1,15 +1,10 @@
 // Process entry: the program starts in WinMain, as it would on Windows.
-#include "platform/platform.h"
+#include "core/module.h"
 #include "process/signals.h"
 
 #include <string>
 
-// The module instance: its address is the handle, and nothing ever looks inside.
-struct HINSTANCE__ {};
-
 namespace {
-
-HINSTANCE__ programModule;
 
 // The command line as Windows passes it to WinMain: the arguments after the program name, joined
 // by spaces.
@@ -28,5 +23,5 @@ std::string commandLineOf(int argumentCount, char** arguments) {
 int main(int argumentCount, char** arguments) {
     x11::takeSessionSignals();
     std::string commandLine = commandLineOf(argumentCount, arguments);
-    return WinMain(&programModule, nullptr, &commandLine[0], SW_SHOWNORMAL);
+    return WinMain(x11::programModule(), nullptr, &commandLine[0], SW_SHOWNORMAL);
 }

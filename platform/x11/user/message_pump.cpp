@@ -1,14 +1,17 @@
 // The message pump. Posted messages come first; X events are read only when none is waiting, and
 // only those already there when the poll began, each routed to the part it concerns and
 // translated into at most a few messages: a poll never waits, and however fast other clients make
-// events, it ends, so that the frames and the quit request still get their turn.
+// events, it ends, so that the frames and the quit request still get their turn. A window's
+// WM_PAINT comes last, as on Windows, when nothing else is waiting.
 #include "user/message_pump.h"
 
 #include "core/key_state.h"
 #include "core/message_queue.h"
+#include "core/paint.h"
 #include "core/queue_status.h"
 #include "core/window_procedure.h"
 #include "core/window_record.h"
+#include "display/screen_saver.h"
 #include "gl/drawable_size.h"
 #include "gl/gl_surface.h"
 #include "input/focus.h"
@@ -90,7 +93,7 @@ bool takeMessage(const MessageFilter& filter, MSG* message) {
                 return true;
         }
     }
-    return takeQuitMessage(filter, message);
+    return takeQuitMessage(filter, message) || takePaintMessage(filter, message);
 }
 
 } // namespace
@@ -114,6 +117,7 @@ BOOL WINAPI PeekMessageA(LPMSG message, HWND window, UINT filterMin, UINT filter
                          UINT removeMessage) {
     if (x11::takeCloseRequest())
         x11::askToClose();
+    x11::askBeforeScreenSaver();
     const x11::MessageFilter filter = {window, filterMin, filterMax, removeMessage};
     const bool found = x11::takeMessage(filter, message);
     x11::queueLookedAt();

@@ -1,7 +1,15 @@
 // Show states. A window not yet mapped gets its state as a hint for the window manager; a mapped
-// one asks the manager to change it.
+// one asks the manager to change it. The window procedure hears of it as on Windows: a window that
+// was hidden gets WM_SHOWWINDOW, is activated (unless the command says otherwise) and gets
+// WM_WINDOWPOSCHANGED, and, shown the first time, its client size (WM_SIZE), all before
+// ShowWindow returns.
+#include "core/activation.h"
+#include "core/paint.h"
+#include "core/window_procedure.h"
 #include "core/window_record.h"
 #include "window/client_size.h"
+#include "window/foreground.h"
+#include "window/window_position.h"
 #include "window/x_window.h"
 #include "xlib/connection.h"
 #include "xlib/window_properties.h"
@@ -38,7 +46,7 @@ void setInitialState(Window window, ShowState state) {
     XSetWMHints(connection, window, &hints);
     if (state == ShowState::maximised) {
         const Atom maximised[] = {atoms().netWmStateMaximizedVert, atoms().netWmStateMaximizedHorz};
-        XChangeProperty(connection, window, atoms().netWmState, XA_ATOM, 32, PropModeReplace,
+        XChangeProperty(connection, window, atoms().netWmState, XA_ATOM, 32, PropModeAppend,
                         reinterpret_cast<const unsigned char*>(maximised), 2);
     }
 }
@@ -72,10 +80,53 @@ void changeState(Window window, ShowState state) {
     }
 }
 
-bool isMapped(Window window) {
-    XWindowAttributes attributes;
-    return XGetWindowAttributes(display(), window, &attributes) &&
-           attributes.map_state != IsUnmapped;
+// The commands that activate the window, and those that minimise it and so pass the activation on
+// (to the next window, maybe another program's).
+bool activates(int showCommand) {
+    switch (showCommand) {
+    case SW_SHOWNORMAL:
+    case SW_SHOWMINIMIZED:
+    case SW_SHOWMAXIMIZED:
+    case SW_SHOW:
+    case SW_RESTORE:
+    case SW_SHOWDEFAULT:
+        return true;
+    default:
+        return false;
+    }
+}
+
+bool passesActivationOn(int showCommand) {
+    return showCommand == SW_MINIMIZE || showCommand == SW_SHOWMINNOACTIVE;
+}
+
+const UINT unmoved = SWP_NOSIZE | SWP_NOMOVE | SWP_NOZORDER | SWP_NOACTIVATE;
+
+BOOL hide(HWND window, WindowRecord& record) {
+    if (!(record.style & WS_VISIBLE))
+        return FALSE;
+    sendMessage(window, WM_SHOWWINDOW, FALSE, 0);
+    if (WindowRecord* still = findWindow(window)) {
+        still->style &= ~WS_VISIBLE;
+        still->update.clear();
+        changeState(xWindowOf(window)->handle, ShowState::hidden);
+        sendWindowPosChanged(window, nullptr, SWP_HIDEWINDOW | unmoved);
+    }
+    if (activeWindow() == window)
+        activateWindow(nextActiveWindow(window), Delivery::sent);
+    return TRUE;
+}
+
+void map(HWND window, WindowRecord& record, ShowState state) {
+    const Window handle = xWindowOf(window)->handle;
+    if (record.shown) {
+        changeState(handle, state);
+        return;
+    }
+    setInitialState(handle, state);
+    XMapWindow(display(), handle);
+    record.shown = true;
+    record.iconic = state == ShowState::minimised;
 }
 
 } // namespace
@@ -83,30 +134,36 @@ bool isMapped(Window window) {
 } // namespace x11
 
 // Returns whether the window was visible before, as Windows does; a minimised window is visible.
+// A window procedure may destroy its window while it hears of it: what follows is then left out.
 BOOL WINAPI ShowWindow(HWND window, int showCommand) {
-    x11::WindowRecord* record = x11::findWindow(window);
+    using namespace x11;
+    WindowRecord* record = windowForCall(window);
     if (!record)
         return FALSE;
-    const Window handle = x11::xWindowOf(window)->handle;
-    const x11::ShowState state = x11::showStateFor(showCommand);
-    const bool wasVisible = record->shown && (record->iconic || x11::isMapped(handle));
-    if (state == x11::ShowState::hidden) {
-        if (record->shown)
-            x11::changeState(handle, state);
-    } else if (!record->shown) {
-        x11::setInitialState(handle, state);
-        XMapWindow(x11::display(), handle);
-        record->shown = true;
-        record->iconic = state == x11::ShowState::minimised;
-        x11::sendClientSize(window);
-    } else {
-        x11::changeState(handle, state);
+    const ShowState state = showStateFor(showCommand);
+    if (state == ShowState::hidden) {
+        const BOOL wasVisible = hide(window, *record);
+        XFlush(display());
+        return wasVisible;
     }
-    XFlush(x11::display());
+    const bool wasVisible = record->style & WS_VISIBLE;
+    const bool firstShow = !record->shown;
+    if (!wasVisible)
+        sendMessage(window, WM_SHOWWINDOW, TRUE, 0);
+    if (!(record = findWindow(window)))
+        return wasVisible ? TRUE : FALSE;
+    record->style |= WS_VISIBLE;
+    map(window, *record, state);
+    XFlush(display());
+    if (activates(showCommand))
+        activateWindow(window, Delivery::sent);
+    else if (passesActivationOn(showCommand) && activeWindow() == window)
+        activateWindow(nullptr, Delivery::sent);
+    if (!wasVisible && (record = findWindow(window))) {
+        invalidateClientArea(*record);
+        sendWindowPosChanged(window, nullptr, SWP_SHOWWINDOW | unmoved);
+    }
+    if (firstShow)
+        sendClientSize(window);
     return wasVisible ? TRUE : FALSE;
-}
-
-// The layer paints nothing itself, so there is never anything to update.
-BOOL WINAPI UpdateWindow(HWND window) {
-    return x11::findWindow(window) ? TRUE : FALSE;
 }

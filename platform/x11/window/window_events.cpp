@@ -1,6 +1,7 @@
 #include "window/window_events.h"
 
 #include "core/message_queue.h"
+#include "core/paint.h"
 #include "core/window_record.h"
 #include "window/client_size.h"
 #include "window/x_window.h"
@@ -19,12 +20,28 @@ bool isIconic(Window handle) {
     return !state.empty() && state[0] == IconicState;
 }
 
-void clientResized(HWND window, const XConfigureEvent& event) {
-    if (event.send_event)
+// The window manager tells where it put the window with a configure event of its own (ICCCM
+// 4.1.5), with the client's place on the screen; one made before the program last placed the
+// window tells of an older place.
+void clientMoved(HWND window, const XConfigureEvent& event) {
+    const XWindow& xWindow = *xWindowOf(window);
+    if (event.serial < xWindow.placedSerial)
         return;
     WindowRecord& record = *findWindow(window);
+    record.x = event.x - xWindow.frame.left;
+    record.y = event.y - xWindow.frame.top;
+}
+
+void clientResized(HWND window, const XConfigureEvent& event) {
+    if (event.send_event) {
+        clientMoved(window, event);
+        return;
+    }
+    WindowRecord& record = *findWindow(window);
+    const int oldWidth = record.clientWidth, oldHeight = record.clientHeight;
     record.clientWidth = event.width;
     record.clientHeight = event.height;
+    invalidateResizedClientArea(record, oldWidth, oldHeight);
     postClientSize(window);
 }
 
@@ -41,6 +58,8 @@ void stateChanged(HWND window, const XPropertyEvent& event) {
     if (iconic == record.iconic)
         return;
     record.iconic = iconic;
+    if (!iconic)
+        invalidateClientArea(record);
     postClientSize(window);
 }
 
@@ -62,7 +81,7 @@ void translateWindowEvent(HWND window, const XEvent& event) {
         break;
     case ClientMessage:
         if (isCloseRequest(event.xclient))
-            postMessage(window, WM_CLOSE, 0, 0);
+            postMessage(window, WM_SYSCOMMAND, SC_CLOSE, 0);
         break;
     default:
         break;

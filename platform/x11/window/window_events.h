@@ -9,9 +9,10 @@
 namespace x11 {
 
 // A new client size (the server's own configure events only: any client can send one that says
-// anything, and a window manager sends them after a move, with a position); a new minimised state
-// (WM_STATE, which the window manager keeps); the window manager's close request (WM_CLOSE).
-// Other events change nothing.
+// anything), with what it exposed to be painted; a new place (a window manager's configure event
+// after a move, which says where the client area is on the screen); a new minimised state
+// (WM_STATE, which the window manager keeps); the window manager's close request, which comes as
+// the close box's on Windows (WM_SYSCOMMAND, SC_CLOSE). Other events change nothing.
 void translateWindowEvent(HWND window, const XEvent& event);
 
 } // namespace x11

@@ -2,6 +2,7 @@
 
 #include "core/text_encoding.h"
 #include "core/window_record.h"
+#include "display/screen.h"
 #include "window/x_window.h"
 #include "xlib/connection.h"
 #include "xlib/error_trap.h"
@@ -29,20 +30,21 @@ Window createTopLevel(const WindowRecord& window) {
 }
 
 // Everything the window manager reads before it manages the window.
-void writeWindowManagerHints(const WindowRecord& window, Window handle) {
+void writeWindowManagerHints(const WindowRecord& window, Window handle, bool placedByManager) {
     const Connection& program = programConnection();
     setTitle(program, handle, utf8FromWindows1254(window.title.c_str()));
     setClassHint(program, handle, window.windowClass->name.c_str());
     setCloseProtocol(program, handle);
     setDecorations(program, handle, window.style);
-    setPlacement(program, handle, window.x, window.y);
+    const POINT position = {window.x, window.y};
+    setPlacement(program, handle, placedByManager ? nullptr : &position);
 }
 
 // The X window, with everything the window manager reads; None when the server refuses.
-Window createXWindow(const WindowRecord& window) {
+Window createXWindow(const WindowRecord& window, bool placedByManager) {
     ErrorTrap trap("CreateWindowExA");
     const Window handle = createTopLevel(window);
-    writeWindowManagerHints(window, handle);
+    writeWindowManagerHints(window, handle, placedByManager);
     if (!trap.failed())
         return handle;
     XDestroyWindow(display(), handle);
@@ -50,22 +52,51 @@ Window createXWindow(const WindowRecord& window) {
 }
 
 // The caller gives the outer size; the client area is what the frame leaves of it.
-void fitClientToOuterSize(WindowRecord& window, Window handle, int outerWidth, int outerHeight) {
+FrameExtents fitClientToOuterSize(WindowRecord& window, Window handle, int outerWidth,
+                                  int outerHeight) {
     const FrameExtents frame = frameExtentsOf(handle, outerWidth, outerHeight);
     window.clientWidth = std::max(1, outerWidth - frame.left - frame.right);
     window.clientHeight = std::max(1, outerHeight - frame.top - frame.bottom);
     XResizeWindow(display(), handle, static_cast<unsigned>(window.clientWidth),
                   static_cast<unsigned>(window.clientHeight));
+    return frame;
 }
 
-WindowRecord newRecord(WindowClass* windowClass, LPCSTR title, DWORD style, int x, int y, int width,
-                       int height) {
+// As Win32 keeps the style: a top-level window clips its siblings, and one neither pop-up nor
+// child has a title bar, and the raised edge of a framed window.
+DWORD recordedStyle(DWORD style) {
+    style |= WS_CLIPSIBLINGS;
+    if (!(style & WS_POPUP))
+        style |= WS_CAPTION;
+    return style & ~(WS_VISIBLE | WS_MINIMIZE | WS_MAXIMIZE);
+}
+
+DWORD recordedExStyle(DWORD exStyle, DWORD style) {
+    if ((style & (WS_DLGFRAME | WS_THICKFRAME)) && !(style & WS_POPUP))
+        return exStyle | WS_EX_WINDOWEDGE;
+    return exStyle;
+}
+
+// A size left to the system is three quarters of the work area for an overlapped window, as Wine
+// has it, and none for a pop-up; a position left to it is the window manager's choice.
+void resolveDefaults(DWORD style, int& width, int& height) {
+    if (width != CW_USEDEFAULT)
+        return;
+    const RECT area = workArea();
+    width = style & WS_POPUP ? 0 : (area.right - area.left) * 3 / 4;
+    height = style & WS_POPUP ? 0 : (area.bottom - area.top) * 3 / 4;
+}
+
+WindowRecord newRecord(const WindowRequest& request, int width, int height) {
     WindowRecord record = {};
-    record.windowClass = windowClass;
-    record.title = title ? title : "";
-    record.style = style;
-    record.x = x;
-    record.y = y;
+    record.windowClass = request.windowClass;
+    record.procedure = request.windowClass->procedure;
+    record.title = request.title ? request.title : "";
+    record.style = recordedStyle(request.style);
+    record.exStyle = recordedExStyle(request.exStyle, record.style);
+    record.instance = request.instance;
+    record.x = request.x == CW_USEDEFAULT ? 0 : request.x;
+    record.y = request.x == CW_USEDEFAULT ? 0 : request.y;
     record.clientWidth = std::max(1, width);
     record.clientHeight = std::max(1, height);
     record.reportedWidth = record.reportedHeight = -1;
@@ -73,6 +104,27 @@ WindowRecord newRecord(WindowClass* windowClass, LPCSTR title, DWORD style, int 
 }
 
 } // namespace
+
+HWND createWindow(const WindowRequest& request) {
+    int width = request.width, height = request.height;
+    resolveDefaults(request.style, width, height);
+    WindowRecord record = newRecord(request, width, height);
+    const bool placedByManager = request.x == CW_USEDEFAULT;
+    const Window handle = createXWindow(record, placedByManager);
+    if (!handle)
+        return nullptr;
+    // Not a failure of the window's if it goes wrong: the window manager's check window it reads
+    // may be one left from a manager gone.
+    const FrameExtents frame = fitClientToOuterSize(record, handle, width, height);
+    HWND window = addWindow(record);
+    if (!window) {
+        XDestroyWindow(display(), handle);
+        return nullptr;
+    }
+    request.windowClass->windowCount += 1;
+    addXWindow(window, handle, frame);
+    return window;
+}
 
 void destroyXWindow(HWND window) {
     const XWindow* xWindow = xWindowOf(window);
@@ -85,26 +137,3 @@ void destroyXWindow(HWND window) {
 }
 
 } // namespace x11
-
-HWND WINAPI CreateWindowExA(DWORD, LPCSTR className, LPCSTR windowName, DWORD style, int x, int y,
-                            int width, int height, HWND, HMENU, HINSTANCE, LPVOID) {
-    x11::WindowClass* windowClass = x11::findWindowClass(className);
-    if (!x11::display() || !windowClass)
-        return nullptr;
-
-    x11::WindowRecord record = x11::newRecord(windowClass, windowName, style, x, y, width, height);
-    const Window handle = x11::createXWindow(record);
-    if (!handle)
-        return nullptr;
-    // Not a failure of the window's if it goes wrong: the window manager's check window it reads
-    // may be one left from a manager gone.
-    x11::fitClientToOuterSize(record, handle, width, height);
-    HWND window = x11::addWindow(record);
-    if (!window) {
-        XDestroyWindow(x11::display(), handle);
-        return nullptr;
-    }
-    windowClass->windowCount += 1;
-    x11::addXWindow(window, handle);
-    return window;
-}

@@ -13,8 +13,8 @@ struct WindowPartState {
 
 } // namespace
 
-void addXWindow(HWND window, Window handle) {
-    part.windows[window] = {handle, 0, false};
+void addXWindow(HWND window, Window handle, const FrameExtents& frame) {
+    part.windows[window] = {handle, 0, false, frame, false, 0};
     part.byHandle[handle] = window;
 }
 

@@ -17,6 +17,9 @@ struct Atoms {
     Atom netWmStateMaximizedVert;
     Atom netWmStateMaximizedHorz;
     Atom netWmStateModal;
+    Atom netWmStateFullscreen;
+    Atom netActiveWindow;
+    Atom netWorkarea;
     Atom netWmWindowType;
     Atom netWmWindowTypeDialog;
     Atom netSupported;

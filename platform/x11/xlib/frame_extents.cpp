@@ -2,6 +2,7 @@
 
 #include "xlib/connection.h"
 #include "xlib/window_properties.h"
+#include "xlib/xlib_state.h"
 
 #include <X11/Xatom.h>
 
@@ -84,7 +85,27 @@ bool leavesClientArea(const std::vector<unsigned long>& sides, int outerWidth, i
     return side[0] + side[1] < outerWidth && side[2] + side[3] < outerHeight;
 }
 
+// Large enough for any frame to leave it a client area.
+const int probeSize = 1000;
+
 } // namespace
+
+FrameExtents frameExtentsOfStyle(DWORD style) {
+    const DWORD look = style & decoratingStyles;
+    for (const StyleFrame& known : xlib.styleFrames)
+        if (known.style == look)
+            return known.frame;
+    XSetWindowAttributes attributes = {};
+    attributes.event_mask = PropertyChangeMask; // the manager's answer
+    const Window probe =
+        XCreateWindow(display(), rootWindow(), 0, 0, probeSize, probeSize, 0, CopyFromParent,
+                      InputOutput, CopyFromParent, CWEventMask, &attributes);
+    setDecorations(programConnection(), probe, look);
+    const FrameExtents frame = frameExtentsOf(probe, probeSize, probeSize);
+    XDestroyWindow(display(), probe);
+    xlib.styleFrames.push_back({look, frame});
+    return frame;
+}
 
 FrameExtents frameExtentsOf(Window window, int outerWidth, int outerHeight) {
     if (!managerAnswersRequests() || !awaitFrameExtents(window))

@@ -22,18 +22,25 @@ const unsigned long motifFunctionMinimize = 1 << 3;
 const unsigned long motifFunctionMaximize = 1 << 4;
 const unsigned long motifFunctionClose = 1 << 5;
 const unsigned long motifDecorBorder = 1 << 1;
+const unsigned long motifDecorResize = 1 << 2;
 const unsigned long motifDecorTitle = 1 << 3;
 const unsigned long motifDecorMenu = 1 << 4;
 const unsigned long motifDecorMinimize = 1 << 5;
 const unsigned long motifDecorMaximize = 1 << 6;
 
 // Window managers refuse to maximise a window they may not resize, so a maximise box brings the
-// resize function along; only the sizing border (a decoration) stays off.
+// resize function along; the sizing border (a decoration) comes with WS_THICKFRAME alone. Of the
+// styles that draw a frame, a pop-up window may have none.
 MotifHints motifHintsFor(DWORD style) {
-    MotifHints hints = {motifFunctionsGiven | motifDecorationsGiven, motifFunctionMove,
-                        motifDecorBorder, 0, 0};
+    MotifHints hints = {motifFunctionsGiven | motifDecorationsGiven, motifFunctionMove, 0, 0, 0};
+    if (!(style & WS_POPUP) || (style & (WS_CAPTION | WS_THICKFRAME)))
+        hints.decorations |= motifDecorBorder;
     if ((style & WS_CAPTION) == WS_CAPTION)
         hints.decorations |= motifDecorTitle;
+    if (style & WS_THICKFRAME) {
+        hints.functions |= motifFunctionResize;
+        hints.decorations |= motifDecorResize;
+    }
     if (style & WS_SYSMENU) {
         hints.functions |= motifFunctionClose;
         hints.decorations |= motifDecorMenu;
@@ -56,13 +63,16 @@ bool isAscii(const std::string& text) {
     return true;
 }
 
-// Where the frame goes; the window manager keeps the rest of the hints as it likes.
-XSizeHints placementHints(int x, int y) {
+// Where the frame goes, if anywhere; the window manager keeps the rest of the hints as it likes.
+XSizeHints placementHints(const POINT* position) {
     XSizeHints hints = {};
-    hints.flags = USPosition | PWinGravity;
-    hints.x = x;
-    hints.y = y;
+    hints.flags = PWinGravity;
     hints.win_gravity = NorthWestGravity;
+    if (position) {
+        hints.flags |= USPosition;
+        hints.x = position->x;
+        hints.y = position->y;
+    }
     return hints;
 }
 
@@ -105,8 +115,8 @@ void setDecorations(const Connection& connection, Window window, DWORD style) {
                     reinterpret_cast<const unsigned char*>(&hints), sizeof(hints) / sizeof(long));
 }
 
-void setPlacement(const Connection& connection, Window window, int x, int y) {
-    XSizeHints hints = placementHints(x, y);
+void setPlacement(const Connection& connection, Window window, const POINT* position) {
+    XSizeHints hints = placementHints(position);
     hints.flags |= PMaxSize;
     hints.max_width = DisplayWidth(connection.display, DefaultScreen(connection.display));
     hints.max_height = DisplayHeight(connection.display, DefaultScreen(connection.display));
@@ -115,7 +125,8 @@ void setPlacement(const Connection& connection, Window window, int x, int y) {
 
 void setFixedPlacement(const Connection& connection, Window window, int x, int y, int width,
                        int height) {
-    XSizeHints hints = placementHints(x, y);
+    const POINT position = {x, y};
+    XSizeHints hints = placementHints(&position);
     hints.flags |= PMinSize | PMaxSize;
     hints.min_width = hints.max_width = width;
     hints.min_height = hints.max_height = height;

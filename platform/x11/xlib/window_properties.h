@@ -19,11 +19,16 @@ void setTitle(const Connection& connection, Window window, const std::string& ut
 void setClassHint(const Connection& connection, Window window, const char* className);
 // Asks for WM_DELETE_WINDOW instead of being killed when the user closes the window.
 void setCloseProtocol(const Connection& connection, Window window);
-// Title bar, system menu, minimise and maximise boxes and sizing border as the window style asks.
+// The window styles setDecorations reads.
+const DWORD decoratingStyles =
+    WS_POPUP | WS_CAPTION | WS_SYSMENU | WS_THICKFRAME | WS_MINIMIZEBOX | WS_MAXIMIZEBOX;
+// Title bar, system menu, minimise and maximise boxes, border and sizing border as the window
+// style asks; a pop-up window without a border has none.
 void setDecorations(const Connection& connection, Window window, DWORD style);
-// The position is the frame's top-left corner, as the user asked for it. The window grows no
-// larger than the screen (window managers let other clients size it otherwise as they like).
-void setPlacement(const Connection& connection, Window window, int x, int y);
+// The position is the frame's top-left corner, as the user asked for it; with none, the window
+// manager places the window. The window grows no larger than the screen (window managers let
+// other clients size it otherwise as they like).
+void setPlacement(const Connection& connection, Window window, const POINT* position);
 // The same, with a size the window can be neither resized nor maximised from.
 void setFixedPlacement(const Connection& connection, Window window, int x, int y, int width,
                        int height);
