@@ -16,9 +16,11 @@ using Clock = std::chrono::steady_clock;
 const int usualIdleSeconds = 600;
 const LPARAM displayOff = 2; // SC_MONITORPOWER's lParam
 
-// The part's state: when to ask next (none while no window of the program is active), and how
-// the questions asked now were answered.
+// The part's state: the window to ask and when to ask it next (a window newly active is asked
+// after a whole interval, on the server's time as it is then), and how the questions asked now
+// were answered.
 struct ScreenSaverState {
+    HWND window = nullptr;
     Clock::time_point nextQuestion = {};
     bool asking = false;
     int letThrough = 0;
@@ -49,11 +51,12 @@ void ask(HWND window) {
 void askBeforeScreenSaver() {
     const HWND window = activeWindow();
     if (!window || !display()) {
-        part.nextQuestion = {};
+        part.window = nullptr;
         return;
     }
     const Clock::time_point now = Clock::now();
-    if (part.nextQuestion == Clock::time_point{}) {
+    if (window != part.window) {
+        part.window = window;
         part.nextQuestion = now + questionInterval();
     } else if (now >= part.nextQuestion && !part.asking) {
         ask(window);
