@@ -129,7 +129,6 @@ BOOL WINAPI wglShareLists(HGLRC source, HGLRC destination);
 /* Display lists listBase onwards, one for each character from first on, each drawing that
  * character's glyph of the system font as a bitmap. */
 BOOL WINAPI wglUseFontBitmapsA(HDC deviceContext, DWORD first, DWORD count, DWORD listBase);
-#define wglUseFontBitmaps wglUseFontBitmapsA /* as Windows' header without UNICODE */
 /* GL functions past 1.1 that the current context has, and the WGL extensions it offers; null
  * without one. */
 PROC WINAPI wglGetProcAddress(LPCSTR name);
@@ -143,6 +142,7 @@ PROC WINAPI wglGetProcAddress(LPCSTR name);
 typedef DEVMODEA DEVMODE;
 typedef PDEVMODEA PDEVMODE;
 typedef LPDEVMODEA LPDEVMODE;
+#define wglUseFontBitmaps wglUseFontBitmapsA
 #endif
 
 #endif

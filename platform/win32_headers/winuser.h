@@ -542,6 +542,7 @@ typedef LPCREATESTRUCTA LPCREATESTRUCT;
 #define SetWindowText SetWindowTextA
 #define GetWindowLongPtr GetWindowLongPtrA
 #define SetWindowLongPtr SetWindowLongPtrA
+#define GetMessage GetMessageA
 #define PeekMessage PeekMessageA
 #define DispatchMessage DispatchMessageA
 #define SendMessage SendMessageA

@@ -67,8 +67,14 @@ TEST_F(InputContract, EachMouseMessageAsksForTheCursorAndTheClassCursorComes) {
     ASSERT_NE(RegisterClassExA(&crossClass), 0);
     HWND crossed = createWindow("Arti");
     ShowWindow(crossed, SW_SHOWNORMAL);
-    pumpUntil([&] { return gets(WM_SETFOCUS); });
-    play("mousemove 120 120", {WM_MOUSEMOVE}, 1, {});
+    // The window manager puts the window on the screen a moment after ShowWindow has returned.
+    const auto movedOverCrossed = [&](int x) {
+        play("mousemove " + std::to_string(x) + " 120", {WM_MOUSEMOVE}, 1, {});
+        const std::vector<Received> moves = receivedOf({WM_MOUSEMOVE});
+        return !moves.empty() && moves.back().window == crossed;
+    };
+    int x = 120;
+    ASSERT_TRUE(eventually([&] { return movedOverCrossed(x++ % 2 ? 120 : 121); }));
     EXPECT_EQ(GetCursor(), cross);
 
     SetCapture(crossed);

@@ -1,6 +1,7 @@
 #include "core/paint.h"
 
 #include "core/core_state.h"
+#include "core/queue_status.h"
 #include "core/window_procedure.h"
 
 #include <algorithm>
@@ -24,6 +25,7 @@ void invalidate(WindowRecord& window, const RECT& area, bool erase) {
     window.update.add({std::max(area.left, client.left), std::max(area.top, client.top),
                        std::min(area.right, client.right), std::min(area.bottom, client.bottom)});
     window.update.erase = window.update.erase || erase;
+    messageQueued(WM_PAINT); // a wait for messages wakes for it, as for a message posted
 }
 
 } // namespace

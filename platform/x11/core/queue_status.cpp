@@ -5,9 +5,11 @@
 namespace x11 {
 namespace {
 
-// Every message the layer queues is posted, so what is neither a key nor the mouse is a posted
-// message of the kind that any thread could have posted.
+// Every message the layer queues is posted, so what is neither a key nor the mouse nor painting is
+// a posted message of the kind that any thread could have posted.
 DWORD kindOf(UINT message) {
+    if (message == WM_PAINT)
+        return QS_PAINT;
     if (message >= WM_KEYDOWN && message <= WM_SYSCHAR)
         return QS_KEY;
     if (message == WM_MOUSEMOVE)

@@ -12,6 +12,9 @@ namespace x11 {
 // At each poll of the message queue: the question is sent from there when its time has come, as
 // Windows sends it while the program takes its messages.
 void askBeforeScreenSaver();
+// How long a wait for messages may sleep before the next question is due: -1 for as long as it
+// likes.
+int millisecondsToScreenSaverQuestion();
 // The default window procedure's answer to SC_SCREENSAVE or SC_MONITORPOWER (the command): the
 // layer's own question is let through; the program's own SC_SCREENSAVE starts the screen saver
 // now.

@@ -3,6 +3,7 @@
 // costs nothing until one of them has something, and wakes as soon as it does.
 #include "core/queue_status.h"
 #include "core/window_record.h"
+#include "display/screen_saver.h"
 #include "process/signals.h"
 #include "user/message_pump.h"
 #include "xlib/connection.h"
@@ -15,9 +16,18 @@ namespace {
 
 const int noTimeLimit = -1; // in poll's milliseconds
 
+// The shorter of two limits in poll's milliseconds, either of which may be none.
+int sooner(int one, int other) {
+    if (one == noTimeLimit)
+        return other;
+    return other == noTimeLimit || one < other ? one : other;
+}
+
 // Sleeps until the X connection has events to read or a close is asked for, or for at most
-// `milliseconds`. Events Xlib has already read in need no sleep.
+// `milliseconds`, and no longer than until the active window is to be asked before the screen saver
+// starts (the next look at the queue asks it). Events Xlib has already read in need no sleep.
 void waitForInput(int milliseconds) {
+    milliseconds = sooner(milliseconds, millisecondsToScreenSaverQuestion());
     pollfd watched[2];
     nfds_t count = 0;
     if (Display* connection = display()) {
@@ -43,6 +53,7 @@ bool waitForNewMessages(DWORD wakeMask, DWORD milliseconds) {
     const ULONGLONG deadline = GetTickCount64() + milliseconds;
     for (;;) {
         routePendingInput();
+        askBeforeScreenSaver(); // sent to the window procedure, as Win32 delivers sent messages
         if (newMessageKinds() & wakeMask)
             return true;
         int remaining = noTimeLimit;
