@@ -2,10 +2,11 @@
 # What the end-to-end scripts of the program share (tests/program/program_test.sh and
 # tests/hostile/hostile_test.sh), sourced by them once they have set `program`: starting the
 # program and waiting for its window, its end and its exit code, screenshots of the display, and the
-# loop that runs the cases given. The program runs with FRAME_CHECK preloaded, which writes the GL state of the first frame
-# presented at each viewport and counts the frames; a PROGRAM ending in .exe runs under $WINE (or
-# wine) instead. Its window is the one whose title matches TITLE, a pattern (the shipped program's
-# own title by default). Screenshots are left in the working directory as CASE.png.
+# loop that runs the cases given. The program runs with FRAME_CHECK preloaded, which writes the GL
+# state of the first frame presented at each viewport and counts the frames; a PROGRAM ending in
+# .exe runs under $WINE (or wine) instead. Its window is the one whose title matches TITLE, a
+# pattern (the shipped program's own title by default). Screenshots are left in the working
+# directory as PROGRAM.CASE.png: programs tested side by side there take their own.
 # shellcheck shell=sh disable=SC2034,SC2154 # set here for the scripts, and there for these
 set -u -f # no file name expansion: a title is a pattern
 tests=$(cd "$(dirname "$0")/.." && pwd)
@@ -72,10 +73,11 @@ close() { # manager|SIGNAL [SECONDS]
   ends_with 0 "${2:-1}"
 }
 
-screenshot() { import -window root "$case.png"; }
+shot() { echo "${program##*/}.$case.png"; }
+screenshot() { import -window root "$(shot)"; }
 # The darkest and the brightest grey within a rectangle of the screenshot; 0 is black.
 greys() {
-  convert "$case.png" -crop "$1" -colorspace Gray -format '%[fx:minima] %[fx:maxima]' info:
+  convert "$(shot)" -crop "$1" -colorspace Gray -format '%[fx:minima] %[fx:maxima]' info:
 }
 # The window's client size.
 size() { xwininfo -id "$window" | awk '/Width:/ {w=$2} /Height:/ {h=$2} END {print w "x" h}'; }
