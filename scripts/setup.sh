@@ -25,9 +25,12 @@ group_packages() {
     windows) echo "g++-mingw-w64-i686-posix g++-mingw-w64-x86-64-posix googletest wine wine64
       locales" ;;
     # The 32-bit Wine that runs the 32-bit build, and the 32-bit Mesa it draws with: without it
-    # the program finds no pixel format.
+    # the program finds no pixel format. Wine's X11 driver opens the X extensions' libraries when
+    # it starts, and does without those it does not find: without XInput2 it never clips the
+    # cursor.
     windows32) echo "wine32:i386 libgl1:i386 libglx-mesa0:i386 libgl1-mesa-dri:i386
-      libglu1-mesa:i386" ;;
+      libglu1-mesa:i386 libxi6:i386 libxrandr2:i386 libxcursor1:i386 libxinerama1:i386
+      libxcomposite1:i386" ;;
     bench) echo "libglfw3-dev libsdl2-dev freeglut3-dev" ;;
     *)
       echo "setup.sh: no group \"$1\" (running, testing, windows, windows32, bench)" >&2

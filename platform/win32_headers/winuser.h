@@ -128,13 +128,16 @@ typedef struct tagMSG {
 #define WM_DISPLAYCHANGE 0x007E
 #define WM_NCCREATE 0x0081
 #define WM_NCDESTROY 0x0082
+#define WM_KEYFIRST 0x0100 /* the keyboard's messages, for a message filter */
 #define WM_KEYDOWN 0x0100
 #define WM_KEYUP 0x0101
 #define WM_CHAR 0x0102
 #define WM_SYSKEYDOWN 0x0104
 #define WM_SYSKEYUP 0x0105
 #define WM_SYSCHAR 0x0106
+#define WM_KEYLAST 0x0109
 #define WM_SYSCOMMAND 0x0112
+#define WM_MOUSEFIRST 0x0200 /* the mouse's messages, for a message filter */
 #define WM_MOUSEMOVE 0x0200
 #define WM_LBUTTONDOWN 0x0201
 #define WM_LBUTTONUP 0x0202
@@ -143,6 +146,7 @@ typedef struct tagMSG {
 #define WM_MBUTTONDOWN 0x0207
 #define WM_MBUTTONUP 0x0208
 #define WM_MOUSEWHEEL 0x020A
+#define WM_MOUSELAST 0x020E
 #define WM_CAPTURECHANGED 0x0215
 /* The first numbers free for a program's own messages: within its window class, and anywhere. */
 #define WM_USER 0x0400

@@ -150,9 +150,10 @@ TEST_F(WglContract, TellsTheCurrentContextAndAnswersNullAndStaleHandlesAsWin32) 
     // The device context it was made current with stays the current one, even released.
     HDC another = GetDC(window);
     ASSERT_TRUE(wglMakeCurrent(another, legacy));
-    ReleaseDC(window, another);
+    EXPECT_EQ(ReleaseDC(window, another), 1);
     EXPECT_EQ(wglGetCurrentDC(), another);
     EXPECT_EQ(errorOf([&] { EXPECT_FALSE(SwapBuffers(another)); }), ERROR_INVALID_HANDLE);
+    EXPECT_EQ(ReleaseDC(window, another), 0) << "released once only";
 
     HGLRC deleted = wglCreateContext(deviceContext);
     ASSERT_TRUE(wglMakeCurrent(deviceContext, deleted));

@@ -273,6 +273,24 @@ TEST_F(WindowsContract, SentMessagesRunAtOncePostedOnesWaitInTheQueue) {
     EXPECT_EQ(GetLastError(), static_cast<DWORD>(ERROR_MOD_NOT_FOUND));
 }
 
+// WM_QUIT comes through any filter, once what the filter lets through is taken; a message is put
+// nowhere that is not given a place to go.
+TEST_F(WindowsContract, QuitComesThroughAnyFilter) {
+    HWND window = make(WS_OVERLAPPEDWINDOW, 200, 200);
+    ASSERT_TRUE(PostMessageA(window, WM_USER, 0, 0));
+    PostQuitMessage(5);
+    SetLastError(0);
+    EXPECT_FALSE(PeekMessageA(nullptr, nullptr, 0, 0, PM_NOREMOVE));
+    EXPECT_EQ(GetLastError(), static_cast<DWORD>(ERROR_NOACCESS));
+
+    MSG message = {};
+    ASSERT_TRUE(PeekMessageA(&message, nullptr, WM_KEYFIRST, WM_KEYLAST, PM_REMOVE));
+    EXPECT_EQ(message.message, static_cast<UINT>(WM_QUIT));
+    EXPECT_EQ(message.wParam, 5u);
+    ASSERT_TRUE(PeekMessageA(&message, window, WM_USER, WM_USER, PM_REMOVE));
+    EXPECT_EQ(message.message, static_cast<UINT>(WM_USER)) << "left where it was";
+}
+
 // A window shown is to be painted: WM_PAINT comes once nothing else is waiting, and again until
 // what is to be painted is validated (the default procedure's BeginPaint and EndPaint do). The
 // update region is what is invalidated less what is validated; BeginPaint gives its bounds, and
@@ -312,6 +330,22 @@ TEST_F(WindowsContract, PaintComesWhenNothingElseWaitsUntilValidated) {
     EXPECT_TRUE(UpdateWindow(window));
     EXPECT_EQ(names(receivedOf({WM_PAINT})), "paint");
     EXPECT_FALSE(GetUpdateRect(window, nullptr, FALSE));
+}
+
+// A handle outlives its window without standing for another: the next window made has one of its
+// own, and the stale one is refused. (Wine answers DestroyWindow's refusal with
+// ERROR_ACCESS_DENIED, Windows with ERROR_INVALID_WINDOW_HANDLE, as the calls below do on both.)
+TEST_F(WindowsContract, AStaleWindowHandleStandsForNoOtherWindow) {
+    HWND destroyed = make(WS_OVERLAPPEDWINDOW, 200, 200);
+    ASSERT_TRUE(DestroyWindow(destroyed));
+    HWND next = make(WS_OVERLAPPEDWINDOW, 200, 200);
+    EXPECT_NE(next, destroyed);
+    EXPECT_FALSE(DestroyWindow(destroyed));
+    EXPECT_TRUE(IsWindow(next));
+    SetLastError(0);
+    EXPECT_FALSE(ShowWindow(destroyed, SW_SHOWNORMAL));
+    EXPECT_EQ(GetLastError(), static_cast<DWORD>(ERROR_INVALID_WINDOW_HANDLE));
+    EXPECT_FALSE(IsWindowVisible(next));
 }
 
 LRESULT CALLBACK ownDeviceContextProcedure(HWND window, UINT message, WPARAM wParam,

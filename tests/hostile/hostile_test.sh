@@ -28,6 +28,24 @@ run_case() { # CASE [ARGUMENTS]
   case $case in
   destroyed) # another client destroys the window: the program ends as if closed, with no warning
     start; xdotool windowclose "$window"; ends_with 0 ;;
+  forged-destroy) # a destruction another client makes up is not the window's
+    start; "$HOSTILE" destroy "$window"; sleep 0.5
+    ended && fail "ended by a made-up DestroyNotify"
+    close TERM ;;
+  destroyed-drawing-on) # another client destroys the window of a program that draws on after
+    # WM_DESTROY: it goes on, under memcheck with no invalid access, until the session ends it
+    # shellcheck disable=SC2086 # the tool's words
+    start $memcheck; xdotool windowclose "$window"; sleep 3
+    ended && fail "ended: $(cat "$workdir/memcheck")"
+    close TERM 30 ;;
+  keys-only) # a loop that takes only keys off the queue, under 50,000 pointer moves a second: it
+    # grows by no more than a few megabytes, and Escape still ends it at once
+    start
+    before=$(peak_memory)
+    "$HOSTILE" moves "$window" 3 50000
+    grown=$(($(peak_memory) - before))
+    [ "$grown" -lt 8 ] || fail "$grown MB more after the pointer's moves"
+    escape_ends_it ;;
   huge) # ARGUMENTS: the sizes other clients give the window, one after another: no crash, under
     # 200 MB all along, and frames go on at the size it ends with, which a window manager keeps
     # within the screen

@@ -66,6 +66,12 @@ ends_with() { # CODE [SECONDS]
   [ "$status" = "$1" ] ||
     fail "exit code $status, not $1: $(cat "$workdir/stderr" "$workdir/memcheck" 2>/dev/null)"
 }
+# Escape ends the program with exit code 0: pressed again each second should the keyboard not have
+# reached the window yet.
+escape_ends_it() {
+  for _ in 1 2 3 4 5; do xdotool key Escape; within 10 ended && break; done
+  ends_with 0
+}
 # Closed through the window manager, or asked to end by the session's signal, the program ends
 # within SECONDS (one by default) with exit code 0.
 close() { # manager|SIGNAL [SECONDS]

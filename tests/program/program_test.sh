@@ -74,9 +74,7 @@ _MOTIF_WM_HINTS = 0x3, 0x3e, 0x7a, 0x0, 0x0"
     title=$*
     start
     within 50 drawn || fail "nothing drawn on black: greys $(greys $inside)"
-    # Escape, again each second should the keyboard not have reached the window yet.
-    for _ in 1 2 3 4 5; do xdotool key Escape; within 10 ended && break; done
-    ends_with 0 ;;
+    escape_ends_it ;;
   without-display) # its two warnings on standard error in UTF-8, and exit code 1, also when
     # standard error is a pipe nobody reads
     errors=$(env -u DISPLAY "$program" 2>&1 >/dev/null)

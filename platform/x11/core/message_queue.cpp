@@ -8,6 +8,9 @@
 namespace x11 {
 namespace {
 
+// Windows' own bound on a thread's queue.
+constexpr std::size_t queueLimit = 10000;
+
 bool inRange(UINT message, const MessageFilter& filter) {
     const bool anyMessage = filter.first == 0 && filter.last == 0;
     return anyMessage || (message >= filter.first && message <= filter.last);
@@ -16,6 +19,14 @@ bool inRange(UINT message, const MessageFilter& filter) {
 bool isSameMessage(const MSG& one, const MSG& other) {
     return one.hwnd == other.hwnd && one.message == other.message && one.wParam == other.wParam &&
            one.lParam == other.lParam && one.time == other.time;
+}
+
+// The pointer's moves are told as where it is now: one that comes right behind another of the
+// same window replaces it.
+bool foldsIntoLast(const MSG& move) {
+    return move.message == WM_MOUSEMOVE && !core.posted.empty() &&
+           core.posted.back().message.message == WM_MOUSEMOVE &&
+           core.posted.back().message.hwnd == move.hwnd;
 }
 
 // Posts ahead of everything queued, as Windows takes posted messages before input: the characters
@@ -31,17 +42,28 @@ bool filterLets(const MessageFilter& filter, HWND window, UINT message) {
     return (!filter.window || window == filter.window) && inRange(message, filter);
 }
 
-void postMessage(HWND window, UINT message, WPARAM wParam, LPARAM lParam,
+bool postMessage(HWND window, UINT message, WPARAM wParam, LPARAM lParam,
                  const std::string& characters) {
+    const MSG posted = {window, message, wParam, lParam, timeGetTime(), {}};
+    if (foldsIntoLast(posted))
+        core.posted.back().message = posted;
+    else if (core.posted.size() < queueLimit)
+        core.posted.push_back({posted, characters});
+    else
+        return false;
     messageQueued(message);
-    core.posted.push_back({{window, message, wParam, lParam, timeGetTime(), {}}, characters});
+    return true;
 }
 
-bool takePostedMessage(const MessageFilter& filter, MSG* message) {
+std::size_t queuedCount() {
+    return core.posted.size();
+}
+
+bool takePostedMessage(const MessageFilter& filter, MSG* message, std::size_t from) {
+    const auto first = core.posted.begin() + static_cast<std::ptrdiff_t>(std::min(from, core.posted.size()));
     const auto found =
-        std::find_if(core.posted.begin(), core.posted.end(), [&](const QueuedMessage& posted) {
-            return (!filter.window || posted.message.hwnd == filter.window) &&
-                   inRange(posted.message.message, filter);
+        std::find_if(first, core.posted.end(), [&](const QueuedMessage& posted) {
+            return filterLets(filter, posted.message.hwnd, posted.message.message);
         });
     if (found == core.posted.end())
         return false;
@@ -55,7 +77,7 @@ bool takePostedMessage(const MessageFilter& filter, MSG* message) {
 }
 
 bool takeQuitMessage(const MessageFilter& filter, MSG* message) {
-    if (!core.quitPosted || !inRange(WM_QUIT, filter))
+    if (!core.quitPosted)
         return false;
     *message = {nullptr, WM_QUIT, static_cast<WPARAM>(core.quitExitCode), 0, timeGetTime(), {}};
     if (filter.removeMessage & PM_REMOVE)

@@ -1,6 +1,8 @@
 // The thread's queue of posted messages and its quit request. It keeps and hands out messages and
 // knows nothing of where they come from. A key-down carries in its entry the characters it types,
-// which TranslateMessage posts once the key-down has been taken.
+// which TranslateMessage posts once the key-down has been taken. Like Windows' queue it holds at
+// most 10,000 messages, and the pointer's moves fold into the latest, so that what a message
+// filter leaves behind stays bounded.
 #ifndef TALVO_PLATFORM_X11_CORE_MESSAGE_QUEUE_H
 #define TALVO_PLATFORM_X11_CORE_MESSAGE_QUEUE_H
 
@@ -21,13 +23,18 @@ struct MessageFilter {
 
 // Whether the filter lets a message of that window and number through.
 bool filterLets(const MessageFilter& filter, HWND window, UINT message);
-// Posts behind everything queued; a key-down with the characters (Windows-1254) it types.
-void postMessage(HWND window, UINT message, WPARAM wParam, LPARAM lParam,
+// Posts behind everything queued; a key-down with the characters (Windows-1254) it types. A
+// WM_MOUSEMOVE right behind another of the same window takes its place. False when the queue is
+// full.
+bool postMessage(HWND window, UINT message, WPARAM wParam, LPARAM lParam,
                  const std::string& characters = {});
-// The oldest posted message the filter lets through; false when there is none.
-bool takePostedMessage(const MessageFilter& filter, MSG* message);
-// WM_QUIT once PostQuitMessage has asked for it, whatever the window filter; false otherwise. It
-// comes only once nothing else is waiting, so it is asked for after everything else.
+// The number of messages queued, for takePostedMessage to look only at those that came since.
+std::size_t queuedCount();
+// The oldest posted message the filter lets through, among those from the one at index `from`
+// on; false when there is none.
+bool takePostedMessage(const MessageFilter& filter, MSG* message, std::size_t from = 0);
+// WM_QUIT once PostQuitMessage has asked for it, whatever the filter; false otherwise. It comes
+// only once nothing else is waiting, so it is asked for after everything else.
 bool takeQuitMessage(const MessageFilter& filter, MSG* message);
 // Drops what is still queued for a window that is going away.
 void discardMessagesFor(HWND window);

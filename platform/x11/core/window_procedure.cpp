@@ -28,8 +28,10 @@ LRESULT WINAPI SendMessageA(HWND window, UINT message, WPARAM wParam, LPARAM lPa
 BOOL WINAPI PostMessageA(HWND window, UINT message, WPARAM wParam, LPARAM lParam) {
     if (window && !x11::windowForCall(window))
         return FALSE;
-    x11::postMessage(window, message, wParam, lParam);
-    return TRUE;
+    if (x11::postMessage(window, message, wParam, lParam))
+        return TRUE;
+    SetLastError(ERROR_NOT_ENOUGH_QUOTA);
+    return FALSE;
 }
 
 LRESULT WINAPI CallWindowProcA(WNDPROC procedure, HWND window, UINT message, WPARAM wParam,

@@ -2,7 +2,9 @@
 // only those already there when the poll began, each routed to the part it concerns and
 // translated into at most a few messages: a poll never waits, and however fast other clients make
 // events, it ends, so that the frames and the quit request still get their turn. A window's
-// WM_PAINT comes last, as on Windows, when nothing else is waiting.
+// WM_PAINT comes last, as on Windows, when nothing else is waiting. Events are read from the
+// connection only once Xlib holds none: what a flood of them costs the program stays what one
+// read brings, and the rest waits with the server.
 #include "user/message_pump.h"
 
 #include "core/key_state.h"
@@ -58,7 +60,8 @@ void routeEvent(const XEvent& event) {
         fitDrawable(window);
         break;
     case DestroyNotify:
-        destroyedElsewhere(window);
+        if (!event.xany.send_event) // another client's word is not the server's
+            destroyedElsewhere(window);
         break;
     case KeyPress:
     case KeyRelease: {
@@ -81,15 +84,27 @@ void routeEvent(const XEvent& event) {
     }
 }
 
+int eventsToRoute(Display* connection) {
+    const int held = XEventsQueued(connection, QueuedAlready);
+    if (held == 0)
+        return XEventsQueued(connection, QueuedAfterFlush);
+    XFlush(connection);
+    return held;
+}
+
+// The filter is tried on what each event adds to the queue, the rest it has been tried on already:
+// a poll costs the same however many messages the filter leaves behind. (A pointer move folded
+// into the last one is of the same window and number as the one it replaces.)
 bool takeMessage(const MessageFilter& filter, MSG* message) {
     if (takePostedMessage(filter, message))
         return true;
     if (Display* connection = display()) {
-        for (int pending = XEventsQueued(connection, QueuedAfterFlush); pending > 0; --pending) {
+        for (int pending = eventsToRoute(connection); pending > 0; --pending) {
             XEvent event;
             XNextEvent(connection, &event);
+            const std::size_t triedOn = queuedCount();
             routeEvent(event);
-            if (takePostedMessage(filter, message))
+            if (takePostedMessage(filter, message, triedOn))
                 return true;
         }
     }
@@ -98,11 +113,15 @@ bool takeMessage(const MessageFilter& filter, MSG* message) {
 
 } // namespace
 
+bool isWindowOrAny(HWND window) {
+    return !window || findWindow(window);
+}
+
 void routePendingInput() {
     if (takeCloseRequest())
         askToClose();
     if (Display* connection = display())
-        for (int pending = XEventsQueued(connection, QueuedAfterFlush); pending > 0; --pending) {
+        for (int pending = eventsToRoute(connection); pending > 0; --pending) {
             XEvent event;
             XNextEvent(connection, &event);
             routeEvent(event);
@@ -112,9 +131,14 @@ void routePendingInput() {
 } // namespace x11
 
 // The key state follows the messages taken off the queue. Whatever the answer, the thread has
-// looked at its queue: what is in it is no longer new.
+// looked at its queue: what is in it is no longer new. Nowhere to put the message, or a window to
+// filter on that is none, finds nothing, as on Win32.
 BOOL WINAPI PeekMessageA(LPMSG message, HWND window, UINT filterMin, UINT filterMax,
                          UINT removeMessage) {
+    if (!message || !x11::isWindowOrAny(window)) {
+        SetLastError(message ? ERROR_INVALID_WINDOW_HANDLE : ERROR_NOACCESS);
+        return FALSE;
+    }
     if (x11::takeCloseRequest())
         x11::askToClose();
     x11::askBeforeScreenSaver();

@@ -3,7 +3,12 @@
 #ifndef TALVO_PLATFORM_X11_USER_MESSAGE_PUMP_H
 #define TALVO_PLATFORM_X11_USER_MESSAGE_PUMP_H
 
+#include "platform/platform.h"
+
 namespace x11 {
+
+// Whether a window to filter messages on is a window, or none (any window's messages).
+bool isWindowOrAny(HWND window);
 
 // The session's close request, and the X events already received, each routed to the part it
 // concerns; nothing is taken off the queue.

@@ -2,7 +2,6 @@
 // poll on the program's X connection and on the session's close request, so a thread waiting
 // costs nothing until one of them has something, and wakes as soon as it does.
 #include "core/queue_status.h"
-#include "core/window_record.h"
 #include "display/screen_saver.h"
 #include "process/signals.h"
 #include "user/message_pump.h"
@@ -65,10 +64,6 @@ bool waitForNewMessages(DWORD wakeMask, DWORD milliseconds) {
         }
         waitForInput(remaining);
     }
-}
-
-bool isWindowOrAny(HWND window) {
-    return !window || findWindow(window);
 }
 
 } // namespace

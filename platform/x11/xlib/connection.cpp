@@ -5,6 +5,8 @@
 #include "xlib/xlib_state.h"
 
 #include <X11/XKBlib.h>
+#include <cerrno>
+#include <fcntl.h>
 #include <unistd.h>
 
 namespace x11 {
@@ -68,10 +70,21 @@ Atoms internAtoms(Display* connection) {
     return interned;
 }
 
+// A program started with standard input, output or error closed would have its connection take
+// that descriptor, and whatever is written there (the GL driver's messages, say) would go into the
+// protocol stream. Each closed one is opened on /dev/null, which takes the lowest free descriptor:
+// the one closed.
+void occupyStandardDescriptors() {
+    for (int descriptor = STDIN_FILENO; descriptor <= STDERR_FILENO; ++descriptor)
+        if (fcntl(descriptor, F_GETFD) == -1 && errno == EBADF)
+            open("/dev/null", O_RDWR);
+}
+
 // The error handlers are the process's, for every connection; the exit handler is the
 // connection's own. A held key repeats its press alone, without a release before each repeat, as
 // on Windows.
 Connection openConnection(XIOErrorExitHandler onLoss, void* lossData) {
+    occupyStandardDescriptors();
     trapProtocolErrors();
     XSetIOErrorHandler(leaveLossToConnection);
     Connection opened = {};
