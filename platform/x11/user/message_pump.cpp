@@ -2,9 +2,7 @@
 // only those already there when the poll began, each routed to the part it concerns and
 // translated into at most a few messages: a poll never waits, and however fast other clients make
 // events, it ends, so that the frames and the quit request still get their turn. A window's
-// WM_PAINT comes last, as on Windows, when nothing else is waiting. Events are read from the
-// connection only once Xlib holds none: what a flood of them costs the program stays what one
-// read brings, and the rest waits with the server.
+// WM_PAINT comes last, as on Windows, when nothing else is waiting.
 #include "user/message_pump.h"
 
 #include "core/key_state.h"
@@ -84,14 +82,6 @@ void routeEvent(const XEvent& event) {
     }
 }
 
-int eventsToRoute(Display* connection) {
-    const int held = XEventsQueued(connection, QueuedAlready);
-    if (held == 0)
-        return XEventsQueued(connection, QueuedAfterFlush);
-    XFlush(connection);
-    return held;
-}
-
 // The filter is tried on what each event adds to the queue, the rest it has been tried on already:
 // a poll costs the same however many messages the filter leaves behind. (A pointer move folded
 // into the last one is of the same window and number as the one it replaces.)
@@ -99,7 +89,7 @@ bool takeMessage(const MessageFilter& filter, MSG* message) {
     if (takePostedMessage(filter, message))
         return true;
     if (Display* connection = display()) {
-        for (int pending = eventsToRoute(connection); pending > 0; --pending) {
+        for (int pending = XEventsQueued(connection, QueuedAfterFlush); pending > 0; --pending) {
             XEvent event;
             XNextEvent(connection, &event);
             const std::size_t triedOn = queuedCount();
@@ -121,7 +111,7 @@ void routePendingInput() {
     if (takeCloseRequest())
         askToClose();
     if (Display* connection = display())
-        for (int pending = eventsToRoute(connection); pending > 0; --pending) {
+        for (int pending = XEventsQueued(connection, QueuedAfterFlush); pending > 0; --pending) {
             XEvent event;
             XNextEvent(connection, &event);
             routeEvent(event);
