@@ -140,6 +140,9 @@ static LRESULT CALLBACK windowProc(HWND hWnd, UINT message, WPARAM wParam, LPARA
         keys[wParam & 0xFF] = FALSE;
         return 0;
     case WM_SIZE:
+        /* On X11 the window manager takes the focus away before it minimises the window, so the
+         * deactivation does not say minimised (under Wine as well): the size does. */
+        active = wParam != SIZE_MINIMIZED;
         fitViewport(LOWORD(lParam), HIWORD(lParam));
         return 0;
     }
