@@ -13,8 +13,8 @@ shift
 # black, the clear colour; or something is drawn on black.
 inside=600x400+20+40
 black() { screenshot && [ "$(greys $inside)" = "0 0" ]; }
-drawn() {
-  screenshot && shades=$(greys $inside) && [ "${shades% *}" = 0 ] && [ "$shades" != "0 0" ]
+drawn() { # [RECTANGLE]
+  screenshot && shades=$(greys "${1:-$inside}") && [ "${shades% *}" = 0 ] && [ "$shades" != "0 0" ]
 }
 # The client area black within five seconds (on a loaded machine), and above it a title bar that is
 # not.
@@ -41,6 +41,23 @@ frames_drawn_otherwise() {
     "$workdir/frames"
 }
 
+# The client area's size and place on the screen, WIDTHxHEIGHT+X+Y, of the program's window found
+# again (F1 makes it anew); none when there is no window.
+placed() {
+  shown && xwininfo -id "$window" |
+    awk '/Absolute upper-left X/ {x=$NF} /Absolute upper-left Y/ {y=$NF}
+      /Width:/ {w=$2} /Height:/ {h=$2} END {print w "x" h "+" x "+" y}'
+}
+# shellcheck disable=SC2254 # a pattern
+placed_at() { case $(placed) in $1) ;; *) return 1 ;; esac }
+# The client area placed as the pattern GEOMETRY says, and something drawn within the rectangle.
+draws_at() { # GEOMETRY RECTANGLE
+  within 50 placed_at "$1" || fail "client area at \"$(placed)\", expected $1"
+  within 50 drawn "$2" || fail "nothing drawn on black in $2: greys $(greys "$2")"
+}
+# F1, once the window has the keyboard: pressed twice, it would switch twice.
+focused() { [ "$(xdotool getwindowfocus 2>/dev/null)" = "$window" ]; }
+switch() { within 50 focused && xdotool key F1; }
 run_case() { # CASE [ARGUMENTS]
   case=$1
   shift
@@ -74,6 +91,22 @@ _MOTIF_WM_HINTS = 0x3, 0x3e, 0x7a, 0x0, 0x0"
     title=$*
     start
     within 50 drawn || fail "nothing drawn on black: greys $(greys $inside)"
+    escape_ends_it ;;
+  full-screen) # ARGUMENTS: y or n, then the title, a pattern. A program drawn on the window that
+    # asks whether to start full screen: answered with that key, it draws in a window with a client
+    # area of 640 x 480 (n) or over the whole screen (y); F1 switches to the other and back, each
+    # drawn, and Escape ends it with exit code 0
+    answer=$1
+    shift
+    title=$*
+    screen=$(xwininfo -root | awk '/Width:/ {w=$2} /Height:/ {h=$2} END {print w "x" h}')
+    "$tests/contract/x_user.sh" answer-box "$answer" "$workdir/box" &
+    clients=$!
+    start
+    windowed="640x480+* $inside" whole="$screen+0+0 $screen+0+0"
+    [ "$answer" = y ] && first=$whole second=$windowed || first=$windowed second=$whole
+    # shellcheck disable=SC2086 # a geometry and a rectangle
+    draws_at $first && switch && draws_at $second && switch && draws_at $first
     escape_ends_it ;;
   without-display) # its two warnings on standard error in UTF-8, and exit code 1, also when
     # standard error is a pipe nobody reads
