@@ -274,25 +274,12 @@ TEST_F(WglContract, RefusesContextRequestsWithTheErrorsOfWgl) {
 // The recipe's second step: a multisampled sRGB format chosen, set on a window of its own, and a
 // core context on it that draws with 4 samples and writes sRGB.
 TEST_F(WglContract, ChoosesMultisampledSrgbFormatsThatSetPixelFormatTakes) {
-    const int request[] = {WGL_DRAW_TO_WINDOW_ARB,
-                           1,
-                           WGL_SUPPORT_OPENGL_ARB,
-                           1,
-                           WGL_DOUBLE_BUFFER_ARB,
-                           1,
-                           WGL_PIXEL_TYPE_ARB,
-                           WGL_TYPE_RGBA_ARB,
-                           WGL_COLOR_BITS_ARB,
-                           24,
-                           WGL_DEPTH_BITS_ARB,
-                           24,
-                           WGL_SAMPLE_BUFFERS_ARB,
-                           1,
-                           WGL_SAMPLES_ARB,
-                           4,
-                           WGL_FRAMEBUFFER_SRGB_CAPABLE_ARB,
-                           1,
-                           0};
+    // clang-format off
+    const int request[] = { // name and value pairs
+        WGL_DRAW_TO_WINDOW_ARB, 1, WGL_SUPPORT_OPENGL_ARB, 1, WGL_DOUBLE_BUFFER_ARB, 1,
+        WGL_PIXEL_TYPE_ARB, WGL_TYPE_RGBA_ARB, WGL_COLOR_BITS_ARB, 24, WGL_DEPTH_BITS_ARB, 24,
+        WGL_SAMPLE_BUFFERS_ARB, 1, WGL_SAMPLES_ARB, 4, WGL_FRAMEBUFFER_SRGB_CAPABLE_ARB, 1, 0};
+    // clang-format on
     int formats[4] = {};
     UINT found = 0;
     ASSERT_TRUE(choose(deviceContext, request, nullptr, 1, formats, &found));
@@ -312,13 +299,10 @@ TEST_F(WglContract, ChoosesMultisampledSrgbFormatsThatSetPixelFormatTakes) {
     EXPECT_EQ(sampleCount, 4.0f);
 
     const HDC other = otherWindowsDeviceContext(format);
-    const int core[] = {WGL_CONTEXT_MAJOR_VERSION_ARB,
-                        3,
-                        WGL_CONTEXT_MINOR_VERSION_ARB,
-                        3,
-                        WGL_CONTEXT_PROFILE_MASK_ARB,
-                        WGL_CONTEXT_CORE_PROFILE_BIT_ARB,
-                        0};
+    // clang-format off
+    const int core[] = {WGL_CONTEXT_MAJOR_VERSION_ARB, 3, WGL_CONTEXT_MINOR_VERSION_ARB, 3,
+                        WGL_CONTEXT_PROFILE_MASK_ARB, WGL_CONTEXT_CORE_PROFILE_BIT_ARB, 0};
+    // clang-format on
     HGLRC context = createContext(other, nullptr, core);
     ASSERT_TRUE(wglMakeCurrent(other, context));
     EXPECT_EQ(glInteger(GL_SAMPLES), 4);

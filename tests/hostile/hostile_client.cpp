@@ -3,15 +3,12 @@
 //   hostile configure WINDOW WIDTH HEIGHT          a synthetic ConfigureNotify with that size
 //   hostile flood WINDOW SECONDS                   WM_STATE changes, 20,000 a second
 //   hostile destroy WINDOW                         a synthetic DestroyNotify
-//   hostile moves|keys WINDOW SECONDS PER_SECOND   synthetic pointer moves, or presses and
-//                                                  releases of A (0 a second: as fast as the
-//                                                  server takes them)
+//   hostile moves WINDOW SECONDS PER_SECOND        synthetic pointer moves
 //   hostile manager KIND [LEFT RIGHT TOP BOTTOM]   a window manager, until it is killed
 // The manager answers frame-extents requests with the extents given, printing "request" for each
 // (and "ready" once it is one). KIND is how its check window stands: live; dead (destroyed);
 // unconfirmed (it does not name itself as the check window); nameless (it has no _NET_WM_NAME).
 #include <X11/Xatom.h>
-#include <X11/keysym.h>
 #include <X11/Xlib.h>
 #include <X11/Xutil.h>
 
@@ -34,20 +31,15 @@ void setLongs(Window window, const char* property, Atom type, const long* values
                     reinterpret_cast<const unsigned char*>(values), count);
 }
 
-// Calls `send` with 0, 1, 2, ... PER_SECOND times a second (as fast as the server takes them for
-// 0) for SECONDS.
+// Calls `send` with 0, 1, 2, ... PER_SECOND times a second for SECONDS, in ticks of 10 ms.
 template <typename Send> void paced(long seconds, long perSecond, Send send) {
     const auto start = std::chrono::steady_clock::now();
-    const long perTick = perSecond ? perSecond / 100 : 1000; // a tick of 10 ms
     long n = 0;
     for (auto tick = start; tick < start + std::chrono::seconds(seconds);) {
-        for (long i = 0; i < perTick; ++i)
+        while (n < perSecond * ((tick - start) / std::chrono::milliseconds(10) + 1) / 100)
             send(n++);
         XFlush(display);
-        if (perSecond)
-            std::this_thread::sleep_until(tick += std::chrono::milliseconds(10));
-        else
-            tick = std::chrono::steady_clock::now();
+        std::this_thread::sleep_until(tick += std::chrono::milliseconds(10));
     }
 }
 
@@ -57,35 +49,16 @@ void flood(Window window, long seconds) {
     paced(seconds, 20000, [&](long) { setLongs(window, "WM_STATE", atom("WM_STATE"), normal, 2); });
 }
 
-// Input events sent to the window, the n-th made by `make`.
-template <typename Make>
-void sendInput(Window window, long seconds, long perSecond, long mask, Make make) {
-    paced(seconds, perSecond, [&](long n) {
-        XEvent event = make(n);
-        event.xany.window = window;
-        XSendEvent(display, window, False, mask, &event);
-    });
-}
-
+// Pointer moves over the window, back and forth along a line.
 void moves(Window window, long seconds, long perSecond) {
-    sendInput(window, seconds, perSecond, PointerMotionMask, [](long n) {
-        XEvent event = {};
-        event.xmotion.type = MotionNotify;
+    XEvent event = {};
+    event.xmotion.type = MotionNotify;
+    event.xmotion.window = window;
+    event.xmotion.y = event.xmotion.y_root = 10;
+    event.xmotion.same_screen = True;
+    paced(seconds, perSecond, [&](long n) {
         event.xmotion.x = event.xmotion.x_root = static_cast<int>(10 + n % 100);
-        event.xmotion.y = event.xmotion.y_root = 10;
-        event.xmotion.same_screen = True;
-        return event;
-    });
-}
-
-void keys(Window window, long seconds, long perSecond) {
-    const unsigned keycode = XKeysymToKeycode(display, XK_a);
-    sendInput(window, seconds, perSecond, KeyPressMask | KeyReleaseMask, [keycode](long n) {
-        XEvent event = {};
-        event.xkey.type = n % 2 ? KeyRelease : KeyPress;
-        event.xkey.keycode = keycode;
-        event.xkey.same_screen = True;
-        return event;
+        XSendEvent(display, window, False, PointerMotionMask, &event);
     });
 }
 
@@ -148,8 +121,7 @@ int main(int argumentCount, char** arguments) {
         flood(window, numbers[0]);
     } else if (action == "moves") {
         moves(window, numbers[0], numbers[1]);
-    } else if (action == "keys") {
-        keys(window, numbers[0], numbers[1]);
+
     } else if (action == "manager") {
         manager(arguments[2], numbers);
     } else {
