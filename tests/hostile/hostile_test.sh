@@ -74,6 +74,12 @@ run_case() { # CASE [ARGUMENTS]
     start
     for _ in 1 2; do "$HOSTILE" flood "$window" 3 & clients="$clients $!"; done
     sleep 1; close TERM ;;
+  closed-standard-error) # started with standard error closed, the GL driver writing to it: the
+    # window shows, and the program ends as asked
+    LIBGL_DEBUG=verbose "$program" 2>&- &
+    pid=$!
+    within 300 shown || fail "no window titled $title"
+    close TERM ;;
   TERM | INT | HUP) # the session asks the program to end: it closes as the user would
     start; close "$case" ;;
   boxes | boxes-under-memcheck) # ARGUMENTS: how each of the three warning boxes of a start
