@@ -192,47 +192,6 @@ TEST_F(WindowContract, TheTitleIsSetThroughTheWindowProcedureInWindows1254) {
     EXPECT_EQ(shown(), inUtf8);
 }
 
-// Past GL 1.1 scene code finds functions, and the swap interval, through wglGetProcAddress, for
-// the current context.
-TEST_F(WindowContract, FindsFunctionsPastGl11AndTheSwapIntervalForTheCurrentContext) {
-    if (!user::seesGlAndClock)
-        GTEST_SKIP() << "the fake has no GL";
-    HDC deviceContext = GetDC(window);
-    const PIXELFORMATDESCRIPTOR request = programsRequest();
-    SetPixelFormat(deviceContext, ChoosePixelFormat(deviceContext, &request), &request);
-    HGLRC renderContext = wglCreateContext(deviceContext);
-    EXPECT_EQ(wglGetProcAddress("glGenBuffers"), nullptr) << "no context is current yet";
-    ASSERT_TRUE(wglMakeCurrent(deviceContext, renderContext));
-    typedef void(APIENTRY * GenBuffers)(GLsizei, GLuint*);
-    const auto genBuffers = glFunction<GenBuffers>("glGenBuffers");
-    ASSERT_NE(genBuffers, nullptr);
-    GLuint buffer = 0;
-    genBuffers(1, &buffer);
-    EXPECT_NE(buffer, 0u);
-    EXPECT_EQ(wglGetProcAddress("wglNoSuchFunction"), nullptr);
-
-    const auto extensions =
-        glFunction<PFNWGLGETEXTENSIONSSTRINGEXTPROC>("wglGetExtensionsStringEXT");
-    ASSERT_NE(extensions, nullptr);
-    const std::string offered = std::string(" ") + extensions() + " ";
-    EXPECT_NE(offered.find(" WGL_EXT_swap_control "), std::string::npos) << offered;
-    const auto setInterval = glFunction<PFNWGLSWAPINTERVALEXTPROC>("wglSwapIntervalEXT");
-    const auto interval = glFunction<PFNWGLGETSWAPINTERVALEXTPROC>("wglGetSwapIntervalEXT");
-    ASSERT_TRUE(setInterval && interval);
-    EXPECT_EQ(interval(), 1) << "synchronised to the display until asked otherwise";
-    EXPECT_TRUE(setInterval(0));
-    EXPECT_EQ(interval(), 0);
-    if (offered.find(" WGL_EXT_swap_control_tear ") == std::string::npos) {
-        EXPECT_FALSE(setInterval(-1)) << "late swaps that tear are not offered";
-        EXPECT_EQ(interval(), 0);
-    }
-    wglMakeCurrent(nullptr, nullptr);
-    EXPECT_FALSE(setInterval(1)) << "no context is current";
-    EXPECT_EQ(interval(), 0);
-    wglDeleteContext(renderContext);
-    ReleaseDC(window, deviceContext);
-}
-
 // lParam: repeat count 1; scan code in bits 16-23; bit 24 for an extended key; bit 30 when the
 // key was down before; bit 31 on release. The character follows its key-down at once and has
 // the key-down's lParam. (xdotool lets go of Shift before the letter.) Each press of Caps Lock

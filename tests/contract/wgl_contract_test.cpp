@@ -109,6 +109,19 @@ TEST_F(WglContract, OffersTheExtensionsOfTheModernRecipe) {
         EXPECT_TRUE(lists(offered, name)) << name << " in " << offered;
     const HDC released = releasedDeviceContext();
     EXPECT_EQ(errorOf([&] { EXPECT_EQ(extensionsOf(released), nullptr); }), ERROR_INVALID_HANDLE);
+
+    // The swap interval is the current context's: 1 until changed, late swaps that tear (a
+    // negative interval) only where offered, and none without a current context.
+    const auto setInterval = glFunction<PFNWGLSWAPINTERVALEXTPROC>("wglSwapIntervalEXT");
+    const auto interval = glFunction<PFNWGLGETSWAPINTERVALEXTPROC>("wglGetSwapIntervalEXT");
+    ASSERT_TRUE(setInterval && interval);
+    EXPECT_EQ(interval(), 1);
+    EXPECT_TRUE(setInterval(0));
+    EXPECT_EQ(setInterval(-1), lists(offered, "WGL_EXT_swap_control_tear"));
+    EXPECT_TRUE(setInterval(0));
+    wglMakeCurrent(nullptr, nullptr);
+    EXPECT_FALSE(setInterval(1));
+    EXPECT_EQ(interval(), 0);
 }
 
 // GL 1.0 and 1.1 are the GL library's own exports, not wglGetProcAddress's; beyond them, what

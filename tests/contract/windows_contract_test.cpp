@@ -238,7 +238,8 @@ TEST_F(WindowsContract, WindowLongsKeepTheProgramsValueTheProcedureAndTheStyle) 
 }
 
 // SendMessageA runs the procedure before it returns, with its answer; PostMessageA queues the
-// message, for a window or for the thread (no window). A window destroyed is no window; the
+// message, for a window or for the thread (no window). WM_QUIT comes through any filter, once
+// what the filter lets through is taken; nothing is taken with nowhere to put it. A window destroyed is no window; the
 // program is its own module.
 TEST_F(WindowsContract, SentMessagesRunAtOncePostedOnesWaitInTheQueue) {
     HWND window = make(WS_OVERLAPPEDWINDOW, 400, 300);
@@ -256,9 +257,18 @@ TEST_F(WindowsContract, SentMessagesRunAtOncePostedOnesWaitInTheQueue) {
     EXPECT_EQ(message.hwnd, window);
     EXPECT_EQ(message.message, static_cast<UINT>(WM_USER));
     EXPECT_EQ(message.wParam, 1u);
+    ASSERT_TRUE(PostMessageA(window, WM_USER, 0, 0));
+    PostQuitMessage(5);
     ASSERT_TRUE(PeekMessageA(&message, nullptr, WM_USER, WM_APP, PM_REMOVE));
     EXPECT_EQ(message.hwnd, nullptr);
     EXPECT_EQ(message.message, static_cast<UINT>(WM_APP));
+    SetLastError(0);
+    EXPECT_FALSE(PeekMessageA(nullptr, nullptr, 0, 0, PM_NOREMOVE)) << "nowhere to put it";
+    EXPECT_EQ(GetLastError(), static_cast<DWORD>(ERROR_NOACCESS));
+    ASSERT_TRUE(PeekMessageA(&message, nullptr, WM_KEYFIRST, WM_KEYLAST, PM_REMOVE));
+    EXPECT_EQ(message.message, static_cast<UINT>(WM_QUIT)) << "whatever the filter";
+    EXPECT_EQ(message.wParam, 5u);
+    ASSERT_TRUE(PeekMessageA(&message, window, WM_USER, WM_USER, PM_REMOVE));
 
     DestroyWindow(window);
     EXPECT_FALSE(IsWindow(window));
@@ -271,24 +281,6 @@ TEST_F(WindowsContract, SentMessagesRunAtOncePostedOnesWaitInTheQueue) {
     SetLastError(0);
     EXPECT_EQ(GetModuleHandleA("yok.dll"), nullptr);
     EXPECT_EQ(GetLastError(), static_cast<DWORD>(ERROR_MOD_NOT_FOUND));
-}
-
-// WM_QUIT comes through any filter, once what the filter lets through is taken; a message is put
-// nowhere that is not given a place to go.
-TEST_F(WindowsContract, QuitComesThroughAnyFilter) {
-    HWND window = make(WS_OVERLAPPEDWINDOW, 200, 200);
-    ASSERT_TRUE(PostMessageA(window, WM_USER, 0, 0));
-    PostQuitMessage(5);
-    SetLastError(0);
-    EXPECT_FALSE(PeekMessageA(nullptr, nullptr, 0, 0, PM_NOREMOVE));
-    EXPECT_EQ(GetLastError(), static_cast<DWORD>(ERROR_NOACCESS));
-
-    MSG message = {};
-    ASSERT_TRUE(PeekMessageA(&message, nullptr, WM_KEYFIRST, WM_KEYLAST, PM_REMOVE));
-    EXPECT_EQ(message.message, static_cast<UINT>(WM_QUIT));
-    EXPECT_EQ(message.wParam, 5u);
-    ASSERT_TRUE(PeekMessageA(&message, window, WM_USER, WM_USER, PM_REMOVE));
-    EXPECT_EQ(message.message, static_cast<UINT>(WM_USER)) << "left where it was";
 }
 
 // A window shown is to be painted: WM_PAINT comes once nothing else is waiting, and again until
@@ -348,17 +340,12 @@ TEST_F(WindowsContract, AStaleWindowHandleStandsForNoOtherWindow) {
     EXPECT_FALSE(IsWindowVisible(next));
 }
 
-LRESULT CALLBACK ownDeviceContextProcedure(HWND window, UINT message, WPARAM wParam,
-                                           LPARAM lParam) {
-    return DefWindowProcA(window, message, wParam, lParam);
-}
-
 // A class with CS_OWNDC gives each of its windows one device context for life: each GetDC and
 // BeginPaint gives it, and ReleaseDC leaves it. Another class gives a new one each time.
 TEST_F(WindowsContract, AClassWithItsOwnDeviceContextGivesTheSameOneEachTime) {
     WNDCLASSA windowClass = {};
     windowClass.style = CS_OWNDC | CS_HREDRAW | CS_VREDRAW;
-    windowClass.lpfnWndProc = ownDeviceContextProcedure;
+    windowClass.lpfnWndProc = DefWindowProcA;
     windowClass.lpszClassName = "Kendi";
     ASSERT_NE(RegisterClassA(&windowClass), 0);
     HWND own = CreateWindowExA(0, "Kendi", "", WS_OVERLAPPEDWINDOW, 0, 0, 200, 200, nullptr,

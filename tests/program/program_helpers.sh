@@ -86,7 +86,12 @@ greys() {
   convert "$(shot)" -crop "$1" -colorspace Gray -format '%[fx:minima] %[fx:maxima]' info:
 }
 # The window's client size.
-size() { xwininfo -id "$window" | awk '/Width:/ {w=$2} /Height:/ {h=$2} END {print w "x" h}'; }
+size() { geometry | cut -d+ -f1; }
+# The window's client area, its size and place on the screen: WIDTHxHEIGHT+X+Y.
+geometry() {
+  xwininfo -id "$window" | awk '/Absolute upper-left X/ {x=$NF} /Absolute upper-left Y/ {y=$NF}
+    /Width:/ {w=$2} /Height:/ {h=$2} END {print w "x" h "+" x "+" y}'
+}
 # The sizes of the viewports frames were presented at, once the program has ended.
 viewports() { awk '/^viewport/ {print $4 "x" $5}' "$workdir/frames"; }
 

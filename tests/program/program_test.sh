@@ -41,13 +41,8 @@ frames_drawn_otherwise() {
     "$workdir/frames"
 }
 
-# The client area's size and place on the screen, WIDTHxHEIGHT+X+Y, of the program's window found
-# again (F1 makes it anew); none when there is no window.
-placed() {
-  shown && xwininfo -id "$window" |
-    awk '/Absolute upper-left X/ {x=$NF} /Absolute upper-left Y/ {y=$NF}
-      /Width:/ {w=$2} /Height:/ {h=$2} END {print w "x" h "+" x "+" y}'
-}
+# The geometry of the program's window found again (F1 makes it anew); none when there is none.
+placed() { shown && geometry; }
 # shellcheck disable=SC2254 # a pattern
 placed_at() { case $(placed) in $1) ;; *) return 1 ;; esac }
 # The client area placed as the pattern GEOMETRY says, and something drawn within the rectangle.
