@@ -1,5 +1,5 @@
-/* The winmm calls of the Linux layer: the multimedia timer's milliseconds and its period. Part of the
- * <windows.h> of programs built on the Linux layer; C99 and C++ alike. */
+/* The winmm calls of the Linux layer: the multimedia timer's milliseconds and its period. Part of
+ * the <windows.h> of programs built on the Linux layer; C99 and C++ alike. */
 #ifndef TALVO_WIN32_MMSYSTEM_H
 #define TALVO_WIN32_MMSYSTEM_H
 

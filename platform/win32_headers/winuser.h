@@ -185,7 +185,7 @@ typedef struct tagMSG {
 #define KF_REPEAT 0x4000
 #define KF_UP 0x8000
 
-/* Virtual-key codes. Letters and digits are their upper-case ASCII codes, 'A' to 'Z', '0' to '9'. */
+/* Virtual-key codes. Letters and digits are their upper-case ASCII codes: 'A'-'Z', '0'-'9'. */
 #define VK_LBUTTON 0x01
 #define VK_RBUTTON 0x02
 #define VK_MBUTTON 0x04

@@ -3,7 +3,6 @@
 // last error and the memory macros.
 #include "tests/contract/contract.h"
 
-
 namespace {
 
 using namespace contract;

@@ -239,8 +239,8 @@ TEST_F(WindowsContract, WindowLongsKeepTheProgramsValueTheProcedureAndTheStyle) 
 
 // SendMessageA runs the procedure before it returns, with its answer; PostMessageA queues the
 // message, for a window or for the thread (no window). WM_QUIT comes through any filter, once
-// what the filter lets through is taken; nothing is taken with nowhere to put it. A window destroyed is no window; the
-// program is its own module.
+// what the filter lets through is taken; nothing is taken with nowhere to put it. A window
+// destroyed is no window; the program is its own module.
 TEST_F(WindowsContract, SentMessagesRunAtOncePostedOnesWaitInTheQueue) {
     HWND window = make(WS_OVERLAPPEDWINDOW, 400, 300);
     EXPECT_TRUE(IsWindow(window));

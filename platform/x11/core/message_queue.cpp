@@ -60,11 +60,11 @@ std::size_t queuedCount() {
 }
 
 bool takePostedMessage(const MessageFilter& filter, MSG* message, std::size_t from) {
-    const auto first = core.posted.begin() + static_cast<std::ptrdiff_t>(std::min(from, core.posted.size()));
-    const auto found =
-        std::find_if(first, core.posted.end(), [&](const QueuedMessage& posted) {
-            return filterLets(filter, posted.message.hwnd, posted.message.message);
-        });
+    const auto first =
+        core.posted.begin() + static_cast<std::ptrdiff_t>(std::min(from, core.posted.size()));
+    const auto found = std::find_if(first, core.posted.end(), [&](const QueuedMessage& posted) {
+        return filterLets(filter, posted.message.hwnd, posted.message.message);
+    });
     if (found == core.posted.end())
         return false;
     *message = found->message;

@@ -26,9 +26,8 @@ ATOM WINAPI RegisterClassExA(const WNDCLASSEXA* windowClass) {
     if (!windowClass || !windowClass->lpszClassName || !*windowClass->lpszClassName ||
         findWindowClass(windowClass->lpszClassName))
         return 0;
-    core.classes.push_back(
-        {windowClass->lpszClassName, windowClass->style, windowClass->lpfnWndProc,
-         windowClass->hCursor, 0});
+    core.classes.push_back({windowClass->lpszClassName, windowClass->style,
+                            windowClass->lpfnWndProc, windowClass->hCursor, 0});
     return static_cast<ATOM>(x11::firstClassAtom + core.classesRegistered++);
 }
 

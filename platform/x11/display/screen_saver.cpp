@@ -67,8 +67,8 @@ void askBeforeScreenSaver() {
 int millisecondsToScreenSaverQuestion() {
     if (!part.window)
         return -1;
-    const auto left = std::chrono::duration_cast<std::chrono::milliseconds>(part.nextQuestion -
-                                                                            Clock::now());
+    const auto left =
+        std::chrono::duration_cast<std::chrono::milliseconds>(part.nextQuestion - Clock::now());
     return left.count() > 0 ? static_cast<int>(left.count()) : 0;
 }
 
