@@ -24,14 +24,7 @@ project=$work/project
 rm -rf "$work"
 mkdir -p "$project"
 
-# The indented block after the line naming FILE, without its indent.
-from_readme() { # FILE
-  awk -v name="\`$1\`:" '
-    $0 == name { inside = 1; next }
-    inside && /^    / { print substr($0, 5); started = 1; next }
-    inside && /^$/ { if (started) print; next }
-    inside { exit }' "$here/../../README.md"
-}
+from_readme() { "$here/from_readme.sh" "$@"; }
 install_build() {
   cmake --install "$build" --prefix "$work/prefix" >/dev/null
 }
