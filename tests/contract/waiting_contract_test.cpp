@@ -65,7 +65,6 @@ TEST(TimeContract, SleepTicksAndTheTimersPeriod) {
     Sleep(100);
     const ULONGLONG slept = GetTickCount64() - start;
     EXPECT_TRUE(slept >= 90 && slept < 1000) << slept;
-    EXPECT_LT(static_cast<DWORD>(GetTickCount64()) - GetTickCount(), 50u) << "one clock";
 
     TIMECAPS capabilities = {};
     ASSERT_EQ(timeGetDevCaps(&capabilities, sizeof capabilities),

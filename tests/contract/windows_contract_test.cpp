@@ -208,7 +208,9 @@ LRESULT CALLBACK countingProcedure(HWND window, UINT message, WPARAM wParam, LPA
 
 // The window longs: the program's own value, the window procedure (replaced, the old one takes
 // what the new one passes on), the style; an index there is not gives 0 and ERROR_INVALID_INDEX,
-// and a window destroyed ERROR_INVALID_WINDOW_HANDLE.
+// and a window destroyed ERROR_INVALID_WINDOW_HANDLE: its handle stands for no other window, not
+// even the next one made. (Wine refuses DestroyWindow of it with ERROR_ACCESS_DENIED, where
+// Windows documents ERROR_INVALID_WINDOW_HANDLE.)
 TEST_F(WindowsContract, WindowLongsKeepTheProgramsValueTheProcedureAndTheStyle) {
     HWND window = make(WS_OVERLAPPEDWINDOW, 400, 300);
     EXPECT_EQ(GetWindowLongPtrA(window, GWLP_USERDATA), 0);
@@ -232,14 +234,19 @@ TEST_F(WindowsContract, WindowLongsKeepTheProgramsValueTheProcedureAndTheStyle) 
     EXPECT_EQ(GetWindowLongPtrA(window, 12345), 0);
     EXPECT_EQ(GetLastError(), static_cast<DWORD>(ERROR_INVALID_INDEX));
     DestroyWindow(window);
+    HWND next = make(WS_OVERLAPPEDWINDOW, 400, 300);
+    EXPECT_NE(next, window) << "a stale handle stands for no other window";
     SetLastError(0);
     EXPECT_EQ(GetWindowLongPtrA(window, GWLP_USERDATA), 0);
     EXPECT_EQ(GetLastError(), static_cast<DWORD>(ERROR_INVALID_WINDOW_HANDLE));
+    EXPECT_FALSE(DestroyWindow(window));
+    EXPECT_TRUE(IsWindow(next));
 }
 
 // SendMessageA runs the procedure before it returns, with its answer; PostMessageA queues the
-// message, for a window or for the thread (no window). WM_QUIT comes through any filter, once
-// what the filter lets through is taken; nothing is taken with nowhere to put it. A window
+// message, for a window or for the thread (no window), which the window filter (HWND)-1 takes
+// alone. WM_QUIT comes through any filter, once what the filter lets through is taken; nothing is
+// taken with nowhere to put it. A window
 // destroyed is no window; the program is its own module.
 TEST_F(WindowsContract, SentMessagesRunAtOncePostedOnesWaitInTheQueue) {
     HWND window = make(WS_OVERLAPPEDWINDOW, 400, 300);
@@ -258,10 +265,15 @@ TEST_F(WindowsContract, SentMessagesRunAtOncePostedOnesWaitInTheQueue) {
     EXPECT_EQ(message.message, static_cast<UINT>(WM_USER));
     EXPECT_EQ(message.wParam, 1u);
     ASSERT_TRUE(PostMessageA(window, WM_USER, 0, 0));
+    for (LPARAM at : {1, 2}) // the program's own moves, not folded as the pointer's are
+        ASSERT_TRUE(PostMessageA(window, WM_MOUSEMOVE, 0, at));
     PostQuitMessage(5);
-    ASSERT_TRUE(PeekMessageA(&message, nullptr, WM_USER, WM_APP, PM_REMOVE));
-    EXPECT_EQ(message.hwnd, nullptr);
+    ASSERT_TRUE(PeekMessageA(&message, reinterpret_cast<HWND>(-1), 0, 0, PM_REMOVE));
+    EXPECT_EQ(message.hwnd, nullptr) << "the thread's own message alone";
     EXPECT_EQ(message.message, static_cast<UINT>(WM_APP));
+    for (LPARAM at : {1, 2})
+        EXPECT_TRUE(PeekMessageA(&message, window, WM_MOUSEMOVE, WM_MOUSEMOVE, PM_REMOVE) &&
+                    message.lParam == at);
     SetLastError(0);
     EXPECT_FALSE(PeekMessageA(nullptr, nullptr, 0, 0, PM_NOREMOVE)) << "nowhere to put it";
     EXPECT_EQ(GetLastError(), static_cast<DWORD>(ERROR_NOACCESS));
@@ -322,22 +334,6 @@ TEST_F(WindowsContract, PaintComesWhenNothingElseWaitsUntilValidated) {
     EXPECT_TRUE(UpdateWindow(window));
     EXPECT_EQ(names(receivedOf({WM_PAINT})), "paint");
     EXPECT_FALSE(GetUpdateRect(window, nullptr, FALSE));
-}
-
-// A handle outlives its window without standing for another: the next window made has one of its
-// own, and the stale one is refused. (Wine answers DestroyWindow's refusal with
-// ERROR_ACCESS_DENIED, Windows with ERROR_INVALID_WINDOW_HANDLE, as the calls below do on both.)
-TEST_F(WindowsContract, AStaleWindowHandleStandsForNoOtherWindow) {
-    HWND destroyed = make(WS_OVERLAPPEDWINDOW, 200, 200);
-    ASSERT_TRUE(DestroyWindow(destroyed));
-    HWND next = make(WS_OVERLAPPEDWINDOW, 200, 200);
-    EXPECT_NE(next, destroyed);
-    EXPECT_FALSE(DestroyWindow(destroyed));
-    EXPECT_TRUE(IsWindow(next));
-    SetLastError(0);
-    EXPECT_FALSE(ShowWindow(destroyed, SW_SHOWNORMAL));
-    EXPECT_EQ(GetLastError(), static_cast<DWORD>(ERROR_INVALID_WINDOW_HANDLE));
-    EXPECT_FALSE(IsWindowVisible(next));
 }
 
 // A class with CS_OWNDC gives each of its windows one device context for life: each GetDC and

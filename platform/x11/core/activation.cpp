@@ -12,7 +12,7 @@ void deliver(HWND window, UINT message, WPARAM wParam, LPARAM lParam, Delivery d
     if (delivery == Delivery::sent)
         sendMessage(window, message, wParam, lParam);
     else
-        postMessage(window, message, wParam, lParam);
+        postEvent(window, message, wParam, lParam);
 }
 
 // WM_ACTIVATE's wParam: the state, and whether the window is minimised in the high word.

@@ -19,10 +19,12 @@ struct DeviceContextRecord {
     HWND window;
 };
 
-// A posted message; a key-down with the characters (Windows-1254) that it types.
+// A posted message; a key-down with the characters (Windows-1254) that it types. A pointer move
+// the window system told of may be replaced by the next.
 struct QueuedMessage {
     MSG message;
     std::string characters;
+    bool pointerMove;
 };
 
 // Alt or F10 pressed with no other key since: released, it asks for the menu (SC_KEYMENU).

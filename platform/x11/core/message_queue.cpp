@@ -8,12 +8,19 @@
 namespace x11 {
 namespace {
 
-// Windows' own bound on a thread's queue.
+// Windows' own bound on what a thread's queue holds.
 constexpr std::size_t queueLimit = 10000;
+// PeekMessageA's window filter for the thread's own messages alone, those of no window.
+const HWND threadMessagesOnly = reinterpret_cast<HWND>(-1);
 
 bool inRange(UINT message, const MessageFilter& filter) {
     const bool anyMessage = filter.first == 0 && filter.last == 0;
     return anyMessage || (message >= filter.first && message <= filter.last);
+}
+
+bool isInput(UINT message) {
+    return (message >= WM_KEYFIRST && message <= WM_KEYLAST) ||
+           (message >= WM_MOUSEFIRST && message <= WM_MOUSELAST);
 }
 
 bool isSameMessage(const MSG& one, const MSG& other) {
@@ -22,10 +29,9 @@ bool isSameMessage(const MSG& one, const MSG& other) {
 }
 
 // The pointer's moves are told as where it is now: one that comes right behind another of the
-// same window replaces it.
+// same window replaces it. (A program's own posted moves stay apart, as on Windows.)
 bool foldsIntoLast(const MSG& move) {
-    return move.message == WM_MOUSEMOVE && !core.posted.empty() &&
-           core.posted.back().message.message == WM_MOUSEMOVE &&
+    return move.message == WM_MOUSEMOVE && !core.posted.empty() && core.posted.back().pointerMove &&
            core.posted.back().message.hwnd == move.hwnd;
 }
 
@@ -33,26 +39,47 @@ bool foldsIntoLast(const MSG& move) {
 // TranslateMessage makes of a key come right after the key.
 void postMessageNext(HWND window, UINT message, WPARAM wParam, LPARAM lParam) {
     messageQueued(message);
-    core.posted.push_front({{window, message, wParam, lParam, timeGetTime(), {}}, {}});
+    core.posted.push_front({{window, message, wParam, lParam, timeGetTime(), {}}, {}, false});
 }
 
 } // namespace
 
 bool filterLets(const MessageFilter& filter, HWND window, UINT message) {
-    return (!filter.window || window == filter.window) && inRange(message, filter);
+    const bool windowLet =
+        filter.window == threadMessagesOnly ? !window : !filter.window || window == filter.window;
+    return windowLet && inRange(message, filter);
 }
 
-bool postMessage(HWND window, UINT message, WPARAM wParam, LPARAM lParam,
-                 const std::string& characters) {
-    const MSG posted = {window, message, wParam, lParam, timeGetTime(), {}};
-    if (foldsIntoLast(posted))
-        core.posted.back().message = posted;
-    else if (core.posted.size() < queueLimit)
-        core.posted.push_back({posted, characters});
-    else
+bool isThreadMessagesFilter(HWND window) {
+    return window == threadMessagesOnly;
+}
+
+bool postMessage(HWND window, UINT message, WPARAM wParam, LPARAM lParam) {
+    if (core.posted.size() >= queueLimit)
         return false;
     messageQueued(message);
+    core.posted.push_back({{window, message, wParam, lParam, timeGetTime(), {}}, {}, false});
     return true;
+}
+
+void postEvent(HWND window, UINT message, WPARAM wParam, LPARAM lParam,
+               const std::string& characters) {
+    const MSG event = {window, message, wParam, lParam, timeGetTime(), {}};
+    messageQueued(message);
+    if (foldsIntoLast(event)) {
+        core.posted.back().message = event;
+        return;
+    }
+    if (core.posted.size() >= queueLimit) {
+        const auto oldest =
+            std::find_if(core.posted.begin(), core.posted.end(), [](const QueuedMessage& queued) {
+                return isInput(queued.message.message);
+            });
+        if (oldest == core.posted.end())
+            return;
+        core.posted.erase(oldest);
+    }
+    core.posted.push_back({event, characters, message == WM_MOUSEMOVE});
 }
 
 std::size_t queuedCount() {

@@ -22,7 +22,7 @@ void keyDown(HWND window, WPARAM key, LPARAM lParam) {
     else
         core.menuKey = key == VK_F10 && !altHeld(lParam) ? MenuKey::f10 : MenuKey::none;
     if (key == VK_F4 && altHeld(lParam))
-        postMessage(window, WM_SYSCOMMAND, SC_CLOSE, 0);
+        postEvent(window, WM_SYSCOMMAND, SC_CLOSE, 0);
 }
 
 void keyUp(HWND window, WPARAM key) {

@@ -83,7 +83,7 @@ void translateKeyEvent(HWND window, XKeyEvent& event) {
     // Keys go to the window with the focus, which SetFocus may have moved within the program.
     if (HWND focus = focusWindow())
         window = focus;
-    postMessage(window, message, key.virtualKey, keyParameter(key, altHeld, wasDown, press),
+    postEvent(window, message, key.virtualKey, keyParameter(key, altHeld, wasDown, press),
                 characters);
 }
 

@@ -72,7 +72,7 @@ void wheelEvent(HWND window, const XButtonEvent& event) {
     if (event.type != ButtonPress)
         return;
     const short delta = event.button == wheelAway ? WHEEL_DELTA : -WHEEL_DELTA;
-    postMessage(window, WM_MOUSEWHEEL, MAKEWPARAM(heldFlags(event.state), delta),
+    postEvent(window, WM_MOUSEWHEEL, MAKEWPARAM(heldFlags(event.state), delta),
                 MAKELPARAM(event.x_root, event.y_root));
 }
 
@@ -102,7 +102,7 @@ void mouseEvent(HWND window, const XEvent& event) {
         return;
     if (pointer.capture) {
         const POINT at = positionInCaptureWindow(window, event);
-        postMessage(pointer.capture, message, held, MAKELPARAM(at.x, at.y));
+        postEvent(pointer.capture, message, held, MAKELPARAM(at.x, at.y));
         return;
     }
     const bool motion = event.type == MotionNotify;
@@ -113,7 +113,7 @@ void mouseEvent(HWND window, const XEvent& event) {
     showCursorOver(event.xany.window);
     sendMessage(window, WM_SETCURSOR, reinterpret_cast<WPARAM>(window),
                 MAKELPARAM(HTCLIENT, message));
-    postMessage(window, message, held, MAKELPARAM(x, y));
+    postEvent(window, message, held, MAKELPARAM(x, y));
 }
 
 } // namespace

@@ -32,7 +32,7 @@ void askToClose() {
     if (windows.empty())
         PostQuitMessage(0);
     for (HWND window : windows)
-        postMessage(window, WM_CLOSE, 0, 0);
+        postEvent(window, WM_CLOSE, 0, 0);
 }
 
 // Another client destroyed the window: its GL drawable went with it, its procedure hears of it as
@@ -82,6 +82,17 @@ void routeEvent(const XEvent& event) {
     }
 }
 
+// The next of the `pending` events that were there when the poll began, while Xlib still holds one:
+// a window procedure that pumps messages meanwhile may have taken the rest, and a poll never
+// waits.
+bool takePendingEvent(Display* connection, int& pending, XEvent* event) {
+    if (pending <= 0 || XEventsQueued(connection, QueuedAlready) == 0)
+        return false;
+    --pending;
+    XNextEvent(connection, event);
+    return true;
+}
+
 // The filter is tried on what each event adds to the queue, the rest it has been tried on already:
 // a poll costs the same however many messages the filter leaves behind. (A pointer move folded
 // into the last one is of the same window and number as the one it replaces.)
@@ -89,9 +100,8 @@ bool takeMessage(const MessageFilter& filter, MSG* message) {
     if (takePostedMessage(filter, message))
         return true;
     if (Display* connection = display()) {
-        for (int pending = XEventsQueued(connection, QueuedAfterFlush); pending > 0; --pending) {
-            XEvent event;
-            XNextEvent(connection, &event);
+        int pending = XEventsQueued(connection, QueuedAfterFlush);
+        for (XEvent event; takePendingEvent(connection, pending, &event);) {
             const std::size_t triedOn = queuedCount();
             routeEvent(event);
             if (takePostedMessage(filter, message, triedOn))
@@ -104,18 +114,17 @@ bool takeMessage(const MessageFilter& filter, MSG* message) {
 } // namespace
 
 bool isWindowOrAny(HWND window) {
-    return !window || findWindow(window);
+    return !window || isThreadMessagesFilter(window) || findWindow(window);
 }
 
 void routePendingInput() {
     if (takeCloseRequest())
         askToClose();
-    if (Display* connection = display())
-        for (int pending = XEventsQueued(connection, QueuedAfterFlush); pending > 0; --pending) {
-            XEvent event;
-            XNextEvent(connection, &event);
+    if (Display* connection = display()) {
+        int pending = XEventsQueued(connection, QueuedAfterFlush);
+        for (XEvent event; takePendingEvent(connection, pending, &event);)
             routeEvent(event);
-        }
+    }
 }
 
 } // namespace x11

@@ -7,7 +7,8 @@
 
 namespace x11 {
 
-// Whether a window to filter messages on is a window, or none (any window's messages).
+// Whether a window to filter messages on is a window, none (any window's messages) or (HWND)-1
+// (the thread's own).
 bool isWindowOrAny(HWND window);
 
 // The session's close request, and the X events already received, each routed to the part it

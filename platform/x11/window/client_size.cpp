@@ -30,7 +30,7 @@ void postClientSize(HWND window) {
     WindowRecord* record = findWindow(window);
     LPARAM size;
     if (record && record->shown && takeNewClientSize(*record, &size))
-        postMessage(window, WM_SIZE, sizeKind(window, *record), size);
+        postEvent(window, WM_SIZE, sizeKind(window, *record), size);
 }
 
 } // namespace x11

@@ -81,7 +81,7 @@ void translateWindowEvent(HWND window, const XEvent& event) {
         break;
     case ClientMessage:
         if (isCloseRequest(event.xclient))
-            postMessage(window, WM_SYSCOMMAND, SC_CLOSE, 0);
+            postEvent(window, WM_SYSCOMMAND, SC_CLOSE, 0);
         break;
     default:
         break;
