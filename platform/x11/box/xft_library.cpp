@@ -1,20 +1,14 @@
 #include "box/xft_library.h"
 
-#include <dlfcn.h>
+#include "xlib/loaded_library.h"
 
 namespace x11 {
 namespace {
 
-enum class Loading { notTried, loaded, failed };
 struct XftLibraryState {
     Loading loading = Loading::notTried;
     XftLibrary functions = {};
 } library;
-
-template <typename Function> bool find(void* handle, const char* name, Function*& function) {
-    function = reinterpret_cast<Function*>(dlsym(handle, name));
-    return function != nullptr;
-}
 
 // The handles stay open: Xft hooks itself into every connection it draws on, and fontconfig and
 // FreeType, which it brings, keep state of their own between boxes.
@@ -22,13 +16,13 @@ bool load() {
     void* xft = dlopen("libXft.so.2", RTLD_NOW | RTLD_LOCAL);
     void* fontconfig = dlopen("libfontconfig.so.1", RTLD_NOW | RTLD_LOCAL);
     XftLibrary& loaded = library.functions;
-    return xft && fontconfig && find(xft, "XftFontOpenName", loaded.fontOpenName) &&
-           find(xft, "XftFontClose", loaded.fontClose) &&
-           find(xft, "XftTextExtents16", loaded.textExtents16) &&
-           find(xft, "XftDrawCreate", loaded.drawCreate) &&
-           find(xft, "XftDrawDestroy", loaded.drawDestroy) &&
-           find(xft, "XftDrawString16", loaded.drawString16) &&
-           find(fontconfig, "FcFini", loaded.fcFini);
+    return xft && fontconfig && findFunction(xft, "XftFontOpenName", loaded.fontOpenName) &&
+           findFunction(xft, "XftFontClose", loaded.fontClose) &&
+           findFunction(xft, "XftTextExtents16", loaded.textExtents16) &&
+           findFunction(xft, "XftDrawCreate", loaded.drawCreate) &&
+           findFunction(xft, "XftDrawDestroy", loaded.drawDestroy) &&
+           findFunction(xft, "XftDrawString16", loaded.drawString16) &&
+           findFunction(fontconfig, "FcFini", loaded.fcFini);
 }
 
 } // namespace

@@ -1,37 +1,30 @@
 #include "display/xrandr_library.h"
 
 #include "xlib/connection.h"
-
-#include <dlfcn.h>
+#include "xlib/loaded_library.h"
 
 namespace x11 {
 namespace {
 
-enum class Loading { notTried, loaded, failed };
 struct XrandrLibraryState {
     Loading loading = Loading::notTried;
     XrandrLibrary functions = {};
 } library;
 
-template <typename Function> bool find(void* handle, const char* name, Function*& function) {
-    function = reinterpret_cast<Function*>(dlsym(handle, name));
-    return function != nullptr;
-}
-
 bool loadFunctions() {
     void* xrandr = dlopen("libXrandr.so.2", RTLD_NOW | RTLD_LOCAL);
     XrandrLibrary& loaded = library.functions;
-    return xrandr && find(xrandr, "XRRQueryExtension", loaded.queryExtension) &&
-           find(xrandr, "XRRQueryVersion", loaded.queryVersion) &&
-           find(xrandr, "XRRGetScreenResourcesCurrent", loaded.getScreenResourcesCurrent) &&
-           find(xrandr, "XRRFreeScreenResources", loaded.freeScreenResources) &&
-           find(xrandr, "XRRGetOutputPrimary", loaded.getOutputPrimary) &&
-           find(xrandr, "XRRGetOutputInfo", loaded.getOutputInfo) &&
-           find(xrandr, "XRRFreeOutputInfo", loaded.freeOutputInfo) &&
-           find(xrandr, "XRRGetCrtcInfo", loaded.getCrtcInfo) &&
-           find(xrandr, "XRRFreeCrtcInfo", loaded.freeCrtcInfo) &&
-           find(xrandr, "XRRSetCrtcConfig", loaded.setCrtcConfig) &&
-           find(xrandr, "XRRSetScreenSize", loaded.setScreenSize);
+    return xrandr && findFunction(xrandr, "XRRQueryExtension", loaded.queryExtension) &&
+           findFunction(xrandr, "XRRQueryVersion", loaded.queryVersion) &&
+           findFunction(xrandr, "XRRGetScreenResourcesCurrent", loaded.getScreenResourcesCurrent) &&
+           findFunction(xrandr, "XRRFreeScreenResources", loaded.freeScreenResources) &&
+           findFunction(xrandr, "XRRGetOutputPrimary", loaded.getOutputPrimary) &&
+           findFunction(xrandr, "XRRGetOutputInfo", loaded.getOutputInfo) &&
+           findFunction(xrandr, "XRRFreeOutputInfo", loaded.freeOutputInfo) &&
+           findFunction(xrandr, "XRRGetCrtcInfo", loaded.getCrtcInfo) &&
+           findFunction(xrandr, "XRRFreeCrtcInfo", loaded.freeCrtcInfo) &&
+           findFunction(xrandr, "XRRSetCrtcConfig", loaded.setCrtcConfig) &&
+           findFunction(xrandr, "XRRSetScreenSize", loaded.setScreenSize);
 }
 
 bool serverSetsOutputModes() {
