@@ -35,6 +35,20 @@ bool foldsIntoLast(const MSG& move) {
            core.posted.back().message.hwnd == move.hwnd;
 }
 
+// Whether the queue has room for what the window system tells, made where it is full by dropping
+// the oldest input: stale input is the least loss.
+bool roomForEvent() {
+    if (core.posted.size() < queueLimit)
+        return true;
+    const auto oldest =
+        std::find_if(core.posted.begin(), core.posted.end(),
+                     [](const QueuedMessage& queued) { return isInput(queued.message.message); });
+    if (oldest == core.posted.end())
+        return false;
+    core.posted.erase(oldest);
+    return true;
+}
+
 // Posts ahead of everything queued, as Windows takes posted messages before input: the characters
 // TranslateMessage makes of a key come right after the key.
 void postMessageNext(HWND window, UINT message, WPARAM wParam, LPARAM lParam) {
@@ -65,21 +79,13 @@ bool postMessage(HWND window, UINT message, WPARAM wParam, LPARAM lParam) {
 void postEvent(HWND window, UINT message, WPARAM wParam, LPARAM lParam,
                const std::string& characters) {
     const MSG event = {window, message, wParam, lParam, timeGetTime(), {}};
-    messageQueued(message);
-    if (foldsIntoLast(event)) {
+    if (foldsIntoLast(event))
         core.posted.back().message = event;
-        return;
-    }
-    if (core.posted.size() >= queueLimit) {
-        const auto oldest =
-            std::find_if(core.posted.begin(), core.posted.end(), [](const QueuedMessage& queued) {
-                return isInput(queued.message.message);
-            });
-        if (oldest == core.posted.end())
-            return;
-        core.posted.erase(oldest);
-    }
-    core.posted.push_back({event, characters, message == WM_MOUSEMOVE});
+    else if (roomForEvent())
+        core.posted.push_back({event, characters, message == WM_MOUSEMOVE});
+    else
+        return; // dropped: nothing new to wake a wait for
+    messageQueued(message);
 }
 
 std::size_t queuedCount() {
